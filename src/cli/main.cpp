@@ -1,0 +1,148 @@
+// classcount-table: the term table (or one result view) for two text files,
+// exactly as the desktop program computes it.
+
+#include "pastedtext.h"
+#include "periodtotals.h"
+#include "reporttext.h"
+#include "timeparser.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+enum ExitCode { Success = 0, LineCountsDiffer = 1, BadUsage = 2 };
+
+constexpr bool mondayFirst = true;
+
+void write(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    fwrite(bytes.constData(), 1, bytes.size(), stream);
+}
+
+int fail(const QString &problem)
+{
+    write(stderr, QStringLiteral("classcount-table：%1（--help 显示用法）\n").arg(problem));
+    return BadUsage;
+}
+
+// The parser logs every unread item; this tool names them itself, by line.
+void dropDebugMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg)
+        write(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
+}
+
+bool readInput(const QString &path, QString *text, QString *problem)
+{
+    QFile file;
+    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        *problem = QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *problem = QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString());
+        return false;
+    }
+    QString decodeProblem;
+    *text = pastedText(bytes, &decodeProblem);
+    if (!decodeProblem.isEmpty()) {
+        *problem = QStringLiteral("文件“%1”%2").arg(path, decodeProblem);
+        return false;
+    }
+    return true;
+}
+
+bool readNumber(const QCommandLineParser &options, const QString &name, int lowest, int highest,
+                int *value)
+{
+    bool ok = false;
+    *value = options.value(name).toInt(&ok);
+    return ok && *value >= lowest && *value <= highest;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("classcount-table"));
+    qInstallMessageHandler(dropDebugMessages);
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral(
+            "按“开始统计”和“复制所有”的算法，输出整个学期的上课人数表（制表符分隔），"
+            "或用 --week 和 --day 输出某周某天的结果。文件名为 - 时读标准输入。"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("显示用法。"));
+    const QCommandLineOption week(QStringLiteral("week"), QStringLiteral("周数，1 到 29。"),
+                                  QStringLiteral("W"));
+    const QCommandLineOption day(QStringLiteral("day"),
+                                 QStringLiteral("星期，1（周一）到 7（周日）。"),
+                                 QStringLiteral("D"));
+    options.addOption(help);
+    options.addOption(week);
+    options.addOption(day);
+    options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
+                                  QStringLiteral("上课时间，一行一门课。"));
+    options.addPositionalArgument(QStringLiteral("COUNTS_FILE"),
+                                  QStringLiteral("上课人数，一行一个数字。"));
+
+    if (!options.parse(QCoreApplication::arguments()))
+        return fail(options.errorText());
+    if (options.isSet(help)) {
+        write(stdout, options.helpText());
+        return Success;
+    }
+    const QStringList files = options.positionalArguments();
+    if (files.size() != 2)
+        return fail(QStringLiteral("需要两个文件：上课时间和上课人数"));
+    if (files.at(0) == QLatin1String("-") && files.at(1) == QLatin1String("-"))
+        return fail(QStringLiteral("只有一个文件可以是标准输入（-）"));
+    const bool oneView = options.isSet(week) || options.isSet(day);
+    if (oneView && !(options.isSet(week) && options.isSet(day)))
+        return fail(QStringLiteral("--week 和 --day 须一起给出"));
+    int viewWeek = 0;
+    int viewDay = 0;
+    if (oneView && !readNumber(options, week.names().first(), 1, lastTeachingWeek, &viewWeek))
+        return fail(QStringLiteral("周数须在 1 到 29 之间：%1").arg(options.value(week)));
+    if (oneView && !readNumber(options, day.names().first(), 1, 7, &viewDay))
+        return fail(QStringLiteral("星期须在 1 到 7 之间：%1").arg(options.value(day)));
+
+    QString timeText;
+    QString countText;
+    QString problem;
+    if (!readInput(files.at(0), &timeText, &problem) || !readInput(files.at(1), &countText, &problem))
+        return fail(problem);
+
+    const QStringList timeLines = splitLines(timeText);
+    const QStringList countLines = splitLines(countText);
+    if (timeLines.size() != countLines.size()) {
+        write(stderr, QStringLiteral("上课时间数量：%1\n上课人数数量：%2\n")
+                              .arg(timeLines.size())
+                              .arg(countLines.size()));
+        return LineCountsDiffer;
+    }
+
+    QList<ClassEntry> entries;
+    QList<RejectedItem> rejected;
+    buildEntries(timeLines, countLines, entries, mondayFirst, &rejected);
+    if (!rejected.isEmpty())
+        write(stderr, rejectedNotice(rejected, rejected.size()) + QLatin1Char('\n'));
+
+    if (oneView) {
+        const PeriodTotals totals = totalsFor(entries, viewWeek, viewDay);
+        write(stdout, viewParagraphs(viewWeek, viewDay, totals).join(QLatin1Char('\n'))
+                              + QLatin1Char('\n'));
+    } else {
+        write(stdout, termTableText(entries, mondayFirst));
+    }
+    return Success;
+}

@@ -1,0 +1,65 @@
+#include "periodtotals.h"
+
+bool operator==(const PeriodTotals &a, const PeriodTotals &b)
+{
+    return a.period4 == b.period4 && a.period5 == b.period5 && a.period9 == b.period9
+            && a.period11 == b.period11 && a.period12 == b.period12;
+}
+
+bool operator!=(const PeriodTotals &a, const PeriodTotals &b)
+{
+    return !(a == b);
+}
+
+bool isEmpty(const PeriodTotals &totals)
+{
+    return totals == PeriodTotals();
+}
+
+namespace {
+
+bool takesPlaceIn(const ClassEntry &entry, int week)
+{
+    if (week < entry.weekFrom || week > entry.weekTo)
+        return false;
+    const bool odd = week & 1;
+    if (entry.evenWeeksOnly && odd)
+        return false;
+    if (entry.oddWeeksOnly && !odd)
+        return false;
+    return true;
+}
+
+void add(PeriodTotals &totals, const ClassEntry &entry)
+{
+    switch (entry.lastPeriod) {
+    case 4: totals.period4 += entry.students; break;
+    case 5: totals.period5 += entry.students; break;
+    case 9: totals.period9 += entry.students; break;
+    case 11: totals.period11 += entry.students; break;
+    case 12: totals.period12 += entry.students; break;
+    default: break;
+    }
+}
+
+} // namespace
+
+PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day)
+{
+    PeriodTotals totals;
+    for (const ClassEntry &entry : entries) {
+        if (entry.day == day && takesPlaceIn(entry, week))
+            add(totals, entry);
+    }
+    return totals;
+}
+
+TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
+{
+    TermTotals term;
+    for (int week = 1; week <= lastTeachingWeek; ++week) {
+        for (int d = 0; d < 7; ++d)
+            term[week - 1][d] = totalsFor(entries, week, firstDay + d);
+    }
+    return term;
+}

@@ -1,0 +1,39 @@
+#ifndef PERIODTOTALS_H
+#define PERIODTOTALS_H
+
+#include "classentry.h"
+
+#include <QList>
+#include <QtGlobal>
+
+#include <array>
+
+// Students in class in the five reported periods of one week and weekday.
+// An entry counts under its last period only. The sums are 64-bit so that
+// no list of 32-bit head counts can overflow them.
+struct PeriodTotals
+{
+    qint64 period4 = 0;
+    qint64 period5 = 0;
+    qint64 period9 = 0;
+    qint64 period11 = 0;
+    qint64 period12 = 0;
+};
+
+bool operator==(const PeriodTotals &a, const PeriodTotals &b);
+bool operator!=(const PeriodTotals &a, const PeriodTotals &b);
+bool isEmpty(const PeriodTotals &totals);
+
+// Teaching weeks are numbered 1 to lastTeachingWeek.
+constexpr int lastTeachingWeek = 29;
+
+// The totals of week W (1-based) and weekday D (in the numbering the entries
+// were parsed with).
+PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day);
+
+// totalsFor for every teaching week and the seven weekdays firstDay to
+// firstDay + 6: term[W - 1][D - firstDay].
+using TermTotals = std::array<std::array<PeriodTotals, 7>, lastTeachingWeek>;
+TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
+
+#endif // PERIODTOTALS_H

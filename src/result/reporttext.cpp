@@ -1,0 +1,86 @@
+#include "reporttext.h"
+
+#include "weekdays.h"
+
+namespace {
+
+constexpr int alwaysExportedWeeks = 18;
+constexpr int longestItemShown = 60;
+
+QString number(qint64 value)
+{
+    return QString::number(value);
+}
+
+bool isEmptyWeek(const std::array<PeriodTotals, 7> &week)
+{
+    for (const PeriodTotals &totals : week) {
+        if (!isEmpty(totals))
+            return false;
+    }
+    return true;
+}
+
+QString shown(const QString &item)
+{
+    if (item.size() <= longestItemShown)
+        return item;
+    return item.left(longestItemShown) + QStringLiteral("…");
+}
+
+} // namespace
+
+QStringList viewParagraphs(int week, int day, const PeriodTotals &totals)
+{
+    return {
+        QStringLiteral("第") + number(week) + QStringLiteral("周 星期") + dayName(day)
+                + QStringLiteral("：\n"),
+        QStringLiteral("上午第 4节：") + number(totals.period4) + QStringLiteral(" 人\n"),
+        QStringLiteral("上午第 5节：") + number(totals.period5) + QStringLiteral(" 人\n"),
+        QStringLiteral("下午第 9节：") + number(totals.period9) + QStringLiteral(" 人\n"),
+        QStringLiteral("晚上第11节：") + number(totals.period11) + QStringLiteral(" 人\n"),
+        QStringLiteral("晚上第12节：") + number(totals.period12) + QStringLiteral(" 人"),
+    };
+}
+
+int lastTableWeek(const TermTotals &term)
+{
+    int lastBusyWeek = 0;
+    for (int week = 1; week <= lastTeachingWeek; ++week) {
+        if (!isEmptyWeek(term[week - 1]))
+            lastBusyWeek = week;
+    }
+    return qBound(alwaysExportedWeeks + 1, lastBusyWeek + 1, lastTeachingWeek);
+}
+
+QString termTableText(const QList<ClassEntry> &entries, bool firstDay)
+{
+    const TermTotals term = termTotals(entries, firstDay);
+    const int lastWeek = lastTableWeek(term);
+    const QChar tab = QLatin1Char('\t');
+
+    QString text = QStringLiteral("周数\t星期\t上午4\t上午5\t下午9\t晚上11\t晚上12\n");
+    for (int week = 1; week <= lastWeek; ++week) {
+        for (int d = 0; d < 7; ++d) {
+            const PeriodTotals &totals = term[week - 1][d];
+            text += QStringLiteral("第") + number(week) + QStringLiteral("周\t星期")
+                    + dayName(firstDay + d) + tab + number(totals.period4) + tab
+                    + number(totals.period5) + tab + number(totals.period9) + tab
+                    + number(totals.period11) + tab + number(totals.period12)
+                    + QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+QString rejectedNotice(const QList<RejectedItem> &rejected, int limit)
+{
+    QString text = QStringLiteral("有 %1 项上课时间无法识别，未计入统计：").arg(rejected.size());
+    for (int i = 0; i < rejected.size() && i < limit; ++i) {
+        text += QStringLiteral("\n第%1行：").arg(rejected.at(i).line)
+                + shown(rejected.at(i).text);
+    }
+    if (rejected.size() > limit)
+        text += QStringLiteral("\n……");
+    return text;
+}

@@ -1,0 +1,50 @@
+#include "pastedtext.h"
+
+#include <QTextCodec>
+
+namespace {
+
+bool hasUtf16ByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+// Decodes strictly: a stray or truncated sequence fails the whole text.
+bool decode(const char *codecName, const QByteArray &bytes, QString *text)
+{
+    QTextCodec *codec = QTextCodec::codecForName(codecName);
+    QTextCodec::ConverterState state;
+    *text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+QString asPasted(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
+        text.replace(lineBreak, QLatin1Char('\n'));
+    text.replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+    return text.trimmed();
+}
+
+} // namespace
+
+QString pastedText(const QByteArray &bytes, QString *problem)
+{
+    QString text;
+    bool decoded = false;
+    if (hasUtf16ByteOrderMark(bytes)) {
+        decoded = decode("UTF-16", bytes, &text);
+        if (!decoded)
+            *problem = QStringLiteral("不是有效的 UTF-16 文本");
+    } else {
+        decoded = decode("UTF-8", bytes, &text) || decode("GB18030", bytes, &text);
+        if (!decoded)
+            *problem = QStringLiteral("既不是 UTF-8 也不是 GB18030 文本");
+    }
+    if (decoded && text.contains(QChar(u'\0'))) {
+        decoded = false;
+        *problem = QStringLiteral("含有 NUL 字符，不是文本文件");
+    }
+    return decoded ? asPasted(text) : QString();
+}
