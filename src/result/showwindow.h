@@ -1,0 +1,46 @@
+#ifndef SHOWWINDOW_H
+#define SHOWWINDOW_H
+
+#include "classentry.h"
+#include "timeparser.h"
+
+#include <QDialog>
+#include <QList>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+
+// The result window for one pair of input texts: pick a week and a weekday
+// and read the students in class in periods 4, 5, 9, 11 and 12, or copy the
+// whole term as a table. The texts are parsed once; later edits of the input
+// boxes do not reach an open dialog.
+class ShowWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ShowWindow(QWidget *parent, QString timeText, QString countText);
+    ~ShowWindow() override;
+
+public slots:
+    void slotWeekChanged(int index);
+    void slotDayChanged(int row);
+    void slotCopyAll();
+
+private:
+    void setupUi(const QList<RejectedItem> &unread);
+    void refreshView();
+
+    QComboBox *weekCombo = nullptr;
+    QListWidget *dayList = nullptr;
+    QTextEdit *resultView = nullptr;
+    QPushButton *copyAllButton = nullptr;
+    QList<ClassEntry> entries;
+    bool firstDay = true;
+    int currentWeek = 1;
+    int currentDay = 1;
+};
+
+#endif // SHOWWINDOW_H
