@@ -1,0 +1,324 @@
+#include "mainwindow.h"
+#include "modalboxwatcher.h"
+#include "showwindow.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString exampleTimes = QStringLiteral(
+        "周一第3,4节{第1-8周}\n"
+        "周一第3,4节{第1-8周};周三第1,2节{第1-8周}\n"
+        "周一第1,2节{第1-8周};周四8,9节{第2-8周|双周};周四第11节{第2-8周|双周}");
+
+QTextEdit *timeBox(MainWindow &window)
+{
+    return window.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+}
+
+QTextEdit *countBox(MainWindow &window)
+{
+    return window.findChild<QTextEdit *>(QStringLiteral("textEdit_2"));
+}
+
+QPushButton *startButton(MainWindow &window)
+{
+    return window.findChild<QPushButton *>(QStringLiteral("pushButton"));
+}
+
+QList<ShowWindow *> dialogs(MainWindow &window)
+{
+    return window.findChildren<ShowWindow *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void expectLineCounts(int timeLines, int countLines)
+{
+    const QString line = QStringLiteral("行数： %1      %2").arg(timeLines).arg(countLines);
+    QTest::ignoreMessage(QtDebugMsg, line.toUtf8().constData());
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void widgetTree_data();
+    void widgetTree();
+    void layouts();
+    void texts_data();
+    void texts();
+    void exampleContent();
+    void pastedRichTextArrivesPlain();
+    void agreeingCounts_data();
+    void agreeingCounts();
+    void everyPressOpensAnotherDialog();
+    void differingCounts_data();
+    void differingCounts();
+    void dialogKeepsItsInput();
+};
+
+void tst_MainWindow::widgetTree_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("parentName");
+
+    QTest::newRow("centralWidget") << "centralWidget" << "QWidget" << "MainWindow";
+    QTest::newRow("verticalLayout_2") << "verticalLayout_2" << "QVBoxLayout" << "centralWidget";
+    QTest::newRow("label_3") << "label_3" << "QLabel" << "centralWidget";
+    QTest::newRow("horizontalLayout") << "horizontalLayout" << "QHBoxLayout" << "verticalLayout_2";
+    QTest::newRow("verticalLayout") << "verticalLayout" << "QVBoxLayout" << "horizontalLayout";
+    QTest::newRow("label") << "label" << "QLabel" << "centralWidget";
+    QTest::newRow("textEdit") << "textEdit" << "QTextEdit" << "centralWidget";
+    QTest::newRow("verticalLayout_3") << "verticalLayout_3" << "QVBoxLayout" << "horizontalLayout";
+    QTest::newRow("label_2") << "label_2" << "QLabel" << "centralWidget";
+    QTest::newRow("textEdit_2") << "textEdit_2" << "QTextEdit" << "centralWidget";
+    QTest::newRow("pushButton") << "pushButton" << "QPushButton" << "centralWidget";
+}
+
+void tst_MainWindow::widgetTree()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, parentName);
+
+    MainWindow window;
+    QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
+    const QList<QObject *> found = window.findChildren<QObject *>(name);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(QString::fromLatin1(found.first()->metaObject()->className()), className);
+    QCOMPARE(found.first()->parent()->objectName(), parentName);
+}
+
+void tst_MainWindow::layouts()
+{
+    MainWindow window;
+    QCOMPARE(window.size(), QSize(558, 583));
+    QCOMPARE(window.centralWidget()->objectName(), QStringLiteral("centralWidget"));
+
+    auto *outer = window.findChild<QVBoxLayout *>(QStringLiteral("verticalLayout_2"));
+    QCOMPARE(window.centralWidget()->layout(), outer);
+    QCOMPARE(outer->spacing(), 6);
+    QCOMPARE(outer->contentsMargins(), QMargins(11, 11, 11, 11));
+    QCOMPARE(outer->count(), 3);
+    QCOMPARE(outer->itemAt(0)->widget()->objectName(), QStringLiteral("label_3"));
+    QCOMPARE(outer->itemAt(1)->layout()->objectName(), QStringLiteral("horizontalLayout"));
+    QCOMPARE(outer->itemAt(2)->widget(), startButton(window));
+
+    auto *columns = window.findChild<QHBoxLayout *>(QStringLiteral("horizontalLayout"));
+    QCOMPARE(columns->spacing(), 6);
+    QCOMPARE(columns->sizeConstraint(), QLayout::SetDefaultConstraint);
+    QCOMPARE(columns->itemAt(0)->layout()->objectName(), QStringLiteral("verticalLayout"));
+    QCOMPARE(columns->itemAt(1)->layout()->objectName(), QStringLiteral("verticalLayout_3"));
+
+    const QStringList columnNames{QStringLiteral("verticalLayout"), QStringLiteral("verticalLayout_3")};
+    const QStringList captions{QStringLiteral("label"), QStringLiteral("label_2")};
+    const QList<QTextEdit *> boxes{timeBox(window), countBox(window)};
+    for (int i = 0; i < 2; ++i) {
+        auto *column = window.findChild<QVBoxLayout *>(columnNames.at(i));
+        QCOMPARE(column->spacing(), 6);
+        QCOMPARE(column->count(), 2);
+        QCOMPARE(column->itemAt(0)->widget()->objectName(), captions.at(i));
+        QCOMPARE(column->itemAt(1)->widget(), boxes.at(i));
+        QVERIFY(!boxes.at(i)->acceptRichText());
+    }
+
+    auto *notice = window.findChild<QLabel *>(QStringLiteral("label_3"));
+    QCOMPARE(notice->alignment(), Qt::AlignCenter);
+    QCOMPARE(countBox(window)->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
+    QCOMPARE(countBox(window)->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    QCOMPARE(countBox(window)->minimumSize(), QSize(80, 0));
+}
+
+void tst_MainWindow::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("title") << "MainWindow" << QByteArray("windowTitle") << "MainWindow";
+    QTest::newRow("time caption") << "label" << QByteArray("text") << "上课时间";
+    QTest::newRow("count caption") << "label_2" << QByteArray("text") << "上课人数";
+    QTest::newRow("button") << "pushButton" << QByteArray("text") << "开始统计";
+    QTest::newRow("time tip") << "textEdit" << QByteArray("toolTip")
+                              << "<html><head/><body><p>一行一个时间，例如：</p>"
+                                 "<p>周一第1,2节{第1-8周}</p>"
+                                 "<p>周一第1,2节{第1-8周};周三第1,2节{第1-8周}</p>"
+                                 "<p>周一第1,2节{第1-8周};周四第6,7节{第2-8周|双周};周四第8节{第2-8周|双周}</p>"
+                                 "<p><br/></p></body></html>";
+    QTest::newRow("count tip") << "textEdit_2" << QByteArray("toolTip")
+                               << "<html><head/><body><p>一行一个数字，例如：</p><p>20</p><p>30</p>"
+                                  "<p>40</p></body></html>";
+    QTest::newRow("placeholder") << "textEdit" << QByteArray("placeholderText")
+                                 << "周一第1,2节{第1-8周} 周一第1,2节{第1-8周};周三第1,2节{第1-8周} "
+                                    "周一第1,2节{第1-8周};周四第6,7节{第2-8周|双周};周四第8节{第2-8周|双周} ";
+    QTest::newRow("no count placeholder") << "textEdit_2" << QByteArray("placeholderText") << "";
+}
+
+void tst_MainWindow::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, property);
+    QFETCH(QString, text);
+
+    MainWindow window;
+    QObject *object = name == window.objectName() ? &window : window.findChild<QObject *>(name);
+    QVERIFY(object);
+    QCOMPARE(object->property(property.constData()).toString(), text);
+}
+
+void tst_MainWindow::exampleContent()
+{
+    MainWindow window;
+    QCOMPARE(timeBox(window)->toPlainText(), exampleTimes);
+    QCOMPARE(countBox(window)->toPlainText(), QStringLiteral("20\n30\n35"));
+    for (QTextEdit *box : {timeBox(window), countBox(window)}) {
+        QTextDocument *document = box->document();
+        QCOMPARE(document->blockCount(), 3);
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const QTextCharFormat format = block.begin().fragment().charFormat();
+            QCOMPARE(format.fontFamily(), QStringLiteral("SimSun"));
+            QCOMPARE(format.fontPointSize(), 9.0);
+            QCOMPARE(block.blockFormat().topMargin(), 0.0);
+            QCOMPARE(block.blockFormat().indent(), 0);
+        }
+    }
+    QVERIFY(!window.findChild<QLabel *>(QStringLiteral("label_3"))->text().isEmpty());
+}
+
+void tst_MainWindow::pastedRichTextArrivesPlain()
+{
+    MainWindow window;
+    QTextEdit *box = timeBox(window);
+    box->clear();
+    QVERIFY(box->toPlainText().isEmpty());
+    auto *pasted = new QMimeData;
+    pasted->setHtml(QStringLiteral("<table><tr><td><b>周一第1,2节{第1-8周}</b></td></tr></table>"));
+    pasted->setText(QStringLiteral("周一第1,2节{第1-8周}"));
+    QGuiApplication::clipboard()->setMimeData(pasted);
+    box->paste();
+    QCOMPARE(box->toPlainText(), QStringLiteral("周一第1,2节{第1-8周}"));
+    QVERIFY(!box->toHtml().contains(QStringLiteral("font-weight:600")));
+}
+
+void tst_MainWindow::agreeingCounts_data()
+{
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("lines");
+
+    QTest::newRow("both empty") << "" << "" << 1;
+    QTest::newRow("white space only") << " \n\t\n" << "\u3000 " << 1;
+    QTest::newRow("one empty, one line") << "" << "35" << 1;
+    QTest::newRow("outer blank lines are trimmed") << "\n\n周一第4节{第1周}\n\n" << "5" << 1;
+    QTest::newRow("inner blank line counts") << "周一第4节{第1周}\n\n周二第4节{第1周}" << "1\n2\n3" << 3;
+}
+
+void tst_MainWindow::agreeingCounts()
+{
+    QFETCH(QString, times);
+    QFETCH(QString, counts);
+    QFETCH(int, lines);
+
+    MainWindow window;
+    timeBox(window)->setPlainText(times);
+    countBox(window)->setPlainText(counts);
+    expectLineCounts(lines, lines);
+    for (const QString &line : splitLines(times.trimmed())) {
+        if (line.isEmpty())
+            QTest::ignoreMessage(QtDebugMsg, "无法正则匹配时间： \"\"");
+    }
+    ModalBoxWatcher box;
+    QTest::mouseClick(startButton(window), Qt::LeftButton);
+
+    QVERIFY(!box.seen);
+    const QList<ShowWindow *> opened = dialogs(window);
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(opened.first()->isVisible());
+    QVERIFY(!opened.first()->isModal());
+    QCOMPARE(timeBox(window)->toPlainText(), times);
+}
+
+void tst_MainWindow::everyPressOpensAnotherDialog()
+{
+    MainWindow window;
+    window.show();
+    for (int press = 1; press <= 3; ++press) {
+        expectLineCounts(3, 3);
+        QTest::mouseClick(startButton(window), Qt::LeftButton);
+        QCOMPARE(dialogs(window).size(), press);
+    }
+    ShowWindow *first = dialogs(window).first();
+    first->close();
+    QVERIFY(!first->isVisible());
+    QCOMPARE(dialogs(window).size(), 3);
+    QVERIFY(window.isVisible());
+}
+
+void tst_MainWindow::differingCounts_data()
+{
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("countLines");
+
+    QTest::newRow("one more count") << "20\n30\n35\n40" << 4;
+    QTest::newRow("one count") << "20" << 1;
+    QTest::newRow("blank line between") << "20\n\n30\n35" << 4;
+}
+
+void tst_MainWindow::differingCounts()
+{
+    QFETCH(QString, counts);
+    QFETCH(int, countLines);
+
+    MainWindow window;
+    countBox(window)->setPlainText(counts);
+    expectLineCounts(3, countLines);
+    ModalBoxWatcher box;
+    QTest::mouseClick(startButton(window), Qt::LeftButton);
+
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("行数不一致"));
+    QCOMPARE(box.text, QStringLiteral("上课时间数量：3\n上课人数数量：%1").arg(countLines));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box.parent, &window);
+    QVERIFY(dialogs(window).isEmpty());
+    QCOMPARE(timeBox(window)->toPlainText(), exampleTimes);
+    QCOMPARE(countBox(window)->toPlainText(), counts);
+}
+
+void tst_MainWindow::dialogKeepsItsInput()
+{
+    MainWindow window;
+    expectLineCounts(3, 3);
+    QTest::mouseClick(startButton(window), Qt::LeftButton);
+    timeBox(window)->setPlainText(QStringLiteral("周一第4节{第1周}"));
+    countBox(window)->setPlainText(QStringLiteral("1000"));
+
+    ShowWindow *dialog = dialogs(window).first();
+    dialog->findChild<QListWidget *>()->setCurrentRow(0);
+    QVERIFY(dialog->findChild<QTextEdit *>()->toPlainText().contains(QStringLiteral("上午第 4节：50 人")));
+
+    expectLineCounts(1, 1);
+    QTest::mouseClick(startButton(window), Qt::LeftButton);
+    ShowWindow *second = dialogs(window).last();
+    QVERIFY(second != dialog);
+    second->findChild<QListWidget *>()->setCurrentRow(0);
+    QVERIFY(second->findChild<QTextEdit *>()->toPlainText().contains(QStringLiteral("上午第 4节：1000 人")));
+    QVERIFY(dialog->findChild<QTextEdit *>()->toPlainText().contains(QStringLiteral("上午第 4节：50 人")));
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,365 @@
+#include "modalboxwatcher.h"
+#include "showwindow.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+const QString exampleTimes = QStringLiteral(
+        "周一第3,4节{第1-8周}\n"
+        "周一第3,4节{第1-8周};周三第1,2节{第1-8周}\n"
+        "周一第1,2节{第1-8周};周四8,9节{第2-8周|双周};周四第11节{第2-8周|双周}");
+const QString exampleCounts = QStringLiteral("20\n30\n35");
+
+struct Dialog
+{
+    Dialog(const QString &times, const QString &counts)
+        : window(nullptr, times, counts)
+        , week(window.findChild<QComboBox *>())
+        , days(window.findChild<QListWidget *>())
+        , view(window.findChild<QTextEdit *>())
+        , copyAll(window.findChild<QPushButton *>())
+    {
+    }
+
+    ShowWindow window;
+    QComboBox *week;
+    QListWidget *days;
+    QTextEdit *view;
+    QPushButton *copyAll;
+};
+
+} // namespace
+
+class tst_ShowWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void metaObject();
+    void freshDialog();
+    void layout();
+    void view_data();
+    void view();
+    void viewFollowsLastChoices();
+    void sameChoiceDoesNotRefresh();
+    void typedTextIsReplaced();
+    void copyAll_data();
+    void copyAll();
+    void copyAllKeepsSelection();
+    void copyAllReportsClipboardFailure();
+    void unreadNotice_data();
+    void unreadNotice();
+    void unreadNoticeIsPlainText();
+};
+
+void tst_ShowWindow::metaObject()
+{
+    const QMetaObject &meta = ShowWindow::staticMetaObject;
+    QCOMPARE(meta.className(), "ShowWindow");
+    QCOMPARE(meta.methodCount() - meta.methodOffset(), 3);
+    const QByteArrayList signatures{"slotWeekChanged(int)", "slotDayChanged(int)", "slotCopyAll()"};
+    for (int i = 0; i < signatures.size(); ++i) {
+        const QMetaMethod method = meta.method(meta.methodOffset() + i);
+        QCOMPARE(method.methodSignature(), signatures.at(i));
+        QCOMPARE(method.methodType(), QMetaMethod::Slot);
+        QCOMPARE(method.access(), QMetaMethod::Public);
+    }
+}
+
+void tst_ShowWindow::freshDialog()
+{
+    Dialog dialog(exampleTimes, exampleCounts);
+    QCOMPARE(dialog.window.minimumSize(), QSize(100, 200));
+    QVERIFY(dialog.window.windowTitle().isEmpty());
+    QCOMPARE(dialog.week->count(), 29);
+    for (int i = 0; i < 29; ++i)
+        QCOMPARE(dialog.week->itemText(i), QString::number(i + 1));
+    QCOMPARE(dialog.week->currentText(), QStringLiteral("1"));
+
+    const QStringList days{QStringLiteral("周一"), QStringLiteral("周二"), QStringLiteral("周三"),
+                           QStringLiteral("周四"), QStringLiteral("周五"), QStringLiteral("周六"),
+                           QStringLiteral("周日")};
+    QCOMPARE(dialog.days->count(), days.size());
+    for (int row = 0; row < days.size(); ++row)
+        QCOMPARE(dialog.days->item(row)->text(), days.at(row));
+    QCOMPARE(dialog.days->currentRow(), -1);
+
+    QVERIFY(dialog.view->toPlainText().isEmpty());
+    QCOMPARE(dialog.copyAll->text(), QStringLiteral("复制所有"));
+    QVERIFY(!dialog.window.findChild<QLabel *>());
+}
+
+void tst_ShowWindow::layout()
+{
+    Dialog dialog(exampleTimes, exampleCounts);
+    auto *row = qobject_cast<QHBoxLayout *>(dialog.window.layout());
+    QVERIFY(row);
+    QCOMPARE(row->count(), 3);
+    auto *selectors = qobject_cast<QVBoxLayout *>(row->itemAt(0)->layout());
+    QVERIFY(selectors);
+    QCOMPARE(selectors->itemAt(0)->widget(), dialog.week);
+    QCOMPARE(selectors->itemAt(1)->widget(), dialog.days);
+    QCOMPARE(row->itemAt(1)->widget(), dialog.view);
+    QCOMPARE(row->itemAt(2)->widget(), dialog.copyAll);
+    for (QWidget *widget : {static_cast<QWidget *>(dialog.week), static_cast<QWidget *>(dialog.days),
+                            static_cast<QWidget *>(dialog.view), static_cast<QWidget *>(dialog.copyAll)})
+        QCOMPARE(widget->parentWidget(), &dialog.window);
+}
+
+void tst_ShowWindow::view_data()
+{
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("weekIndex");
+    QTest::addColumn<int>("dayRow");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("week 3, Tuesday")
+            << QStringLiteral("周二第3,4节{第1-8周}\n周二第10,11节{第3周}") << QStringLiteral("30\n55")
+            << 2 << 1
+            << QStringLiteral("第3周 星期二：\n\n上午第 4节：30 人\n\n上午第 5节：0 人\n\n"
+                              "下午第 9节：0 人\n\n晚上第11节：55 人\n\n晚上第12节：0 人");
+    QTest::newRow("example, week 2, Thursday")
+            << exampleTimes << exampleCounts << 1 << 3
+            << QStringLiteral("第2周 星期四：\n\n上午第 4节：0 人\n\n上午第 5节：0 人\n\n"
+                              "下午第 9节：35 人\n\n晚上第11节：35 人\n\n晚上第12节：0 人");
+    QTest::newRow("example, week 3, Thursday: even weeks only")
+            << exampleTimes << exampleCounts << 2 << 3
+            << QStringLiteral("第3周 星期四：\n\n上午第 4节：0 人\n\n上午第 5节：0 人\n\n"
+                              "下午第 9节：0 人\n\n晚上第11节：0 人\n\n晚上第12节：0 人");
+    QTest::newRow("example, week 1, Monday")
+            << exampleTimes << exampleCounts << 0 << 0
+            << QStringLiteral("第1周 星期一：\n\n上午第 4节：50 人\n\n上午第 5节：0 人\n\n"
+                              "下午第 9节：0 人\n\n晚上第11节：0 人\n\n晚上第12节：0 人");
+    QTest::newRow("week 29, Sunday")
+            << QStringLiteral("周日第11,12节{第29周}\n星期日第5节{第20-29周|单周}")
+            << QStringLiteral("-7\n40") << 28 << 6
+            << QStringLiteral("第29周 星期日：\n\n上午第 4节：0 人\n\n上午第 5节：40 人\n\n"
+                              "下午第 9节：0 人\n\n晚上第11节：0 人\n\n晚上第12节：-7 人");
+}
+
+void tst_ShowWindow::view()
+{
+    QFETCH(QString, times);
+    QFETCH(QString, counts);
+    QFETCH(int, weekIndex);
+    QFETCH(int, dayRow);
+    QFETCH(QString, expected);
+
+    Dialog dialog(times, counts);
+    dialog.days->setCurrentRow(dayRow);
+    dialog.week->setCurrentIndex(weekIndex);
+    QCOMPARE(dialog.view->toPlainText(), expected);
+    QCOMPARE(dialog.view->document()->blockCount(), 11);
+}
+
+void tst_ShowWindow::viewFollowsLastChoices()
+{
+    Dialog dialog(exampleTimes, exampleCounts);
+    dialog.week->setCurrentIndex(4);
+    QVERIFY(dialog.view->toPlainText().startsWith(QStringLiteral("第5周 星期一：\n")));
+    QVERIFY(dialog.view->toPlainText().contains(QStringLiteral("上午第 4节：50 人")));
+
+    dialog.days->setCurrentRow(6);
+    QVERIFY(dialog.view->toPlainText().startsWith(QStringLiteral("第5周 星期日：\n")));
+    QVERIFY(dialog.view->toPlainText().contains(QStringLiteral("上午第 4节：0 人")));
+
+    dialog.week->setCurrentIndex(8);
+    QVERIFY(dialog.view->toPlainText().startsWith(QStringLiteral("第9周 星期日：\n")));
+}
+
+void tst_ShowWindow::sameChoiceDoesNotRefresh()
+{
+    Dialog dialog(exampleTimes, exampleCounts);
+    dialog.week->setCurrentIndex(0);
+    QVERIFY(dialog.view->toPlainText().isEmpty());
+    dialog.days->setCurrentRow(2);
+    QVERIFY(!dialog.view->toPlainText().isEmpty());
+}
+
+void tst_ShowWindow::typedTextIsReplaced()
+{
+    Dialog dialog(exampleTimes, exampleCounts);
+    dialog.days->setCurrentRow(0);
+    const QString shown = dialog.view->toPlainText();
+    dialog.view->setFocus();
+    QTest::keyClicks(dialog.view, QStringLiteral("scribble"));
+    QVERIFY(dialog.view->toPlainText() != shown);
+    dialog.days->setCurrentRow(1);
+    dialog.days->setCurrentRow(0);
+    QCOMPARE(dialog.view->toPlainText(), shown);
+}
+
+void tst_ShowWindow::copyAll_data()
+{
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<QStringList>("someLines");
+
+    QTest::newRow("example")
+            << exampleTimes << exampleCounts << 1 + 7 * 19
+            << QStringList{QStringLiteral("周数\t星期\t上午4\t上午5\t下午9\t晚上11\t晚上12"),
+                           QStringLiteral("第1周\t星期一\t50\t0\t0\t0\t0"),
+                           QStringLiteral("第2周\t星期四\t0\t0\t35\t35\t0"),
+                           QStringLiteral("第3周\t星期四\t0\t0\t0\t0\t0"),
+                           QStringLiteral("第19周\t星期日\t0\t0\t0\t0\t0")};
+    QTest::newRow("nothing readable")
+            << QString() << QString() << 1 + 7 * 19
+            << QStringList{QStringLiteral("第1周\t星期一\t0\t0\t0\t0\t0")};
+    QTest::newRow("a class in week 29")
+            << QStringLiteral("周六第12节{第29周}") << QStringLiteral("12") << 1 + 7 * 29
+            << QStringList{QStringLiteral("第29周\t星期六\t0\t0\t0\t0\t12")};
+    QTest::newRow("weeks 1-8 and 20-25 keep later weeks")
+            << QStringLiteral("周一第4节{第1-8周}\n周一第4节{第20-25周}") << QStringLiteral("10\n20")
+            << 1 + 7 * 26
+            << QStringList{QStringLiteral("第19周\t星期一\t0\t0\t0\t0\t0"),
+                           QStringLiteral("第25周\t星期一\t20\t0\t0\t0\t0"),
+                           QStringLiteral("第26周\t星期日\t0\t0\t0\t0\t0")};
+}
+
+void tst_ShowWindow::copyAll()
+{
+    QFETCH(QString, times);
+    QFETCH(QString, counts);
+    QFETCH(int, lineCount);
+    QFETCH(QStringList, someLines);
+
+    QGuiApplication::clipboard()->clear();
+    Dialog dialog(times, counts);
+    ModalBoxWatcher box;
+    QTest::mouseClick(dialog.copyAll, Qt::LeftButton);
+
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("操作完成"));
+    QCOMPARE(box.text, QStringLiteral("已复制到剪贴板，请打开 Excel 粘贴"));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box.parent, &dialog.window);
+
+    const QString table = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    QVERIFY(table.endsWith(QLatin1Char('\n')));
+    QVERIFY(!table.contains(QLatin1Char('\r')));
+    const QStringList rows = table.chopped(1).split(QLatin1Char('\n'));
+    QCOMPARE(rows.size(), lineCount);
+    for (const QString &row : rows)
+        QCOMPARE(row.count(QLatin1Char('\t')), 6);
+    for (const QString &line : someLines)
+        QVERIFY2(rows.contains(line), qPrintable(line));
+}
+
+void tst_ShowWindow::copyAllKeepsSelection()
+{
+    Dialog dialog(exampleTimes, exampleCounts);
+    dialog.week->setCurrentIndex(1);
+    dialog.days->setCurrentRow(3);
+    const QString shown = dialog.view->toPlainText();
+    QSignalSpy weekChanges(dialog.week, SIGNAL(currentIndexChanged(int)));
+    QSignalSpy dayChanges(dialog.days, SIGNAL(currentRowChanged(int)));
+
+    ModalBoxWatcher box;
+    QTest::mouseClick(dialog.copyAll, Qt::LeftButton);
+    QVERIFY(box.seen);
+
+    QCOMPARE(dialog.week->currentIndex(), 1);
+    QCOMPARE(dialog.days->currentRow(), 3);
+    QCOMPARE(dialog.view->toPlainText(), shown);
+    QCOMPARE(weekChanges.count(), 0);
+    QCOMPARE(dayChanges.count(), 0);
+}
+
+void tst_ShowWindow::copyAllReportsClipboardFailure()
+{
+    // Another program that grabs the clipboard at once leaves our table out.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const QString intruder = QStringLiteral("someone else's text");
+    const QMetaObject::Connection grab = connect(clipboard, &QClipboard::dataChanged, this, [&] {
+        if (clipboard->text() != intruder)
+            clipboard->setText(intruder);
+    });
+
+    Dialog dialog(exampleTimes, exampleCounts);
+    ModalBoxWatcher box;
+    QTest::mouseClick(dialog.copyAll, Qt::LeftButton);
+    disconnect(grab);
+
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("复制失败"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QVERIFY(box.text.contains(QStringLiteral("剪贴板")));
+    QCOMPARE(clipboard->text(), intruder);
+}
+
+void tst_ShowWindow::unreadNotice_data()
+{
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QStringList>("logged");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("space after the semicolon")
+            << QStringLiteral("周一第1,2节{第1-8周}; 周三第1,2节{第1-8周}") << QStringLiteral("30")
+            << QStringList{QStringLiteral(" 周三第1,2节{第1-8周}")}
+            << QStringLiteral("有 1 项上课时间无法识别，未计入统计：\n第1行： 周三第1,2节{第1-8周}");
+    QTest::newRow("blank items are not listed")
+            << QStringLiteral("周一第1,2节{第1-8周};\n\n星期二第1节{第一周}；周三第2节{第1周}")
+            << QStringLiteral("1\n2\n3")
+            << QStringList{QString(), QString(), QStringLiteral("周二第1节{第一周}；周三第2节{第1周}")}
+            << QStringLiteral("有 1 项上课时间无法识别，未计入统计：\n"
+                              "第3行：星期二第1节{第一周}；周三第2节{第1周}");
+    QStringList many;
+    QStringList counts;
+    QString expected = QStringLiteral("有 12 项上课时间无法识别，未计入统计：");
+    for (int i = 1; i <= 12; ++i) {
+        many.append(QStringLiteral("周%1第1节").arg(i));
+        counts.append(QStringLiteral("1"));
+        if (i <= 10)
+            expected += QStringLiteral("\n第%1行：周%1第1节").arg(i);
+    }
+    QTest::newRow("more than ten") << many.join(QLatin1Char('\n')) << counts.join(QLatin1Char('\n'))
+                                   << many << expected + QStringLiteral("\n……");
+}
+
+void tst_ShowWindow::unreadNotice()
+{
+    QFETCH(QString, times);
+    QFETCH(QString, counts);
+    QFETCH(QStringList, logged);
+    QFETCH(QString, notice);
+
+    for (const QString &item : logged) {
+        const QString line = QStringLiteral("无法正则匹配时间： \"%1\"").arg(item);
+        QTest::ignoreMessage(QtDebugMsg, line.toUtf8().constData());
+    }
+    Dialog dialog(times, counts);
+    auto *label = dialog.window.findChild<QLabel *>(QStringLiteral("unreadNotice"));
+    QVERIFY(label);
+    QCOMPARE(label->text(), notice);
+
+    auto *page = qobject_cast<QVBoxLayout *>(dialog.window.layout());
+    QVERIFY(page);
+    QVERIFY(qobject_cast<QHBoxLayout *>(page->itemAt(0)->layout()));
+    QCOMPARE(page->itemAt(1)->widget(), label);
+}
+
+void tst_ShowWindow::unreadNoticeIsPlainText()
+{
+    QTest::ignoreMessage(QtDebugMsg, "无法正则匹配时间： \"<b>周一</b>\"");
+    Dialog dialog(QStringLiteral("<b>周一</b>"), QStringLiteral("1"));
+    auto *label = dialog.window.findChild<QLabel *>(QStringLiteral("unreadNotice"));
+    QVERIFY(label);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QVERIFY(label->text().endsWith(QStringLiteral("第1行：<b>周一</b>")));
+}
+
+QTEST_MAIN(tst_ShowWindow)
+#include "tst_showwindow.moc"
