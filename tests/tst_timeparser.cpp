@@ -1,0 +1,367 @@
+#include "testentries.h"
+#include "timeparser.h"
+
+#include <QtTest>
+
+#include <climits>
+
+namespace {
+
+// Counts the debug lines written while it lives and passes every message on
+// to the handler before it, so that QTest::ignoreMessage keeps working.
+class DebugLineCounter
+{
+public:
+    DebugLineCounter()
+    {
+        lines = 0;
+        previous = qInstallMessageHandler(&DebugLineCounter::handle);
+    }
+    ~DebugLineCounter() { qInstallMessageHandler(previous); }
+    DebugLineCounter(const DebugLineCounter &) = delete;
+    DebugLineCounter &operator=(const DebugLineCounter &) = delete;
+
+    int count() const { return lines; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtDebugMsg)
+            ++lines;
+        previous(type, context, message);
+    }
+
+    static inline QtMessageHandler previous = nullptr;
+    static inline int lines = 0;
+};
+
+// The debug line for an item that fits no pattern, as rewritten before matching.
+void expectRejection(const QString &rewrittenItem)
+{
+    const QString line = QStringLiteral("无法正则匹配时间： \"") + rewrittenItem + QLatin1Char('"');
+    QTest::ignoreMessage(QtDebugMsg, line.toUtf8().constData());
+}
+
+void expectRejections(const QStringList &rewrittenItems)
+{
+    for (const QString &item : rewrittenItems)
+        expectRejection(item);
+}
+
+QStringList describe(const QList<RejectedItem> &rejected)
+{
+    QStringList texts;
+    for (const RejectedItem &item : rejected)
+        texts.append(QString::number(item.line) + QLatin1Char(':') + item.text);
+    return texts;
+}
+
+} // namespace
+
+class TestTimeParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void splitLines_data();
+    void splitLines();
+    void parseTimeItem_data();
+    void parseTimeItem();
+    void headCount_data();
+    void headCount();
+    void parseTimeLine_data();
+    void parseTimeLine();
+    void buildEntries_data();
+    void buildEntries();
+};
+
+void TestTimeParser::splitLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty text is one line") << QString() << QStringList{QString()};
+    QTest::newRow("one line") << QStringLiteral("20") << QStringList{QStringLiteral("20")};
+    QTest::newRow("two lines") << QStringLiteral("20\n30")
+                               << QStringList{QStringLiteral("20"), QStringLiteral("30")};
+    QTest::newRow("empty line kept")
+            << QStringLiteral("20\n\n30")
+            << QStringList{QStringLiteral("20"), QString(), QStringLiteral("30")};
+    QTest::newRow("final line feed") << QStringLiteral("20\n")
+                                     << QStringList{QStringLiteral("20"), QString()};
+    QTest::newRow("only line feeds split")
+            << QStringLiteral("a\r\nb c\td")
+            << QStringList{QStringLiteral("a\r"), QStringLiteral("b c\td")};
+}
+
+void TestTimeParser::splitLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+
+    QCOMPARE(::splitLines(text), lines);
+}
+
+void TestTimeParser::parseTimeItem_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("firstDay");
+    QTest::addColumn<bool>("matched");
+    QTest::addColumn<QString>("logged"); // the item as written to the debug log
+    QTest::addColumn<QString>("entry");
+
+    const auto accepted = [](const char *tag, const QString &item, const QString &entry,
+                             bool firstDay = true) {
+        QTest::newRow(tag) << item << firstDay << true << QString() << entry;
+    };
+    const auto rejected = [](const char *tag, const QString &item, const QString &logged,
+                             const QString &entry) {
+        QTest::newRow(tag) << item << true << false << logged << entry;
+    };
+
+    // The head count is 20 throughout.
+    accepted("week range", QStringLiteral("周一第1,2节{第1-8周}"), QStringLiteral("w1-8 d1 p1-2 s20"));
+    accepted("single week", QStringLiteral("周三第1,2节{第5周}"), QStringLiteral("w5-5 d3 p1-2 s20"));
+    accepted("星期 for 周", QStringLiteral("星期五第3,4节{第1-16周}"), QStringLiteral("w1-16 d5 p3-4 s20"));
+    accepted("Sunday, Monday first", QStringLiteral("周日第1,2节{第1-8周}"), QStringLiteral("w1-8 d7 p1-2 s20"));
+    accepted("Sunday, Sunday first", QStringLiteral("周日第1,2节{第1-8周}"), QStringLiteral("w1-8 d0 p1-2 s20"), false);
+    accepted("Monday, Sunday first", QStringLiteral("周一第11节{第3周}"), QStringLiteral("w3-3 d1 p11-11 s20"), false);
+    accepted("period range gives its ends", QStringLiteral("周一第1-4节{第1-8周}"), QStringLiteral("w1-8 d1 p1-4 s20"));
+    accepted("period list, no week prefix", QStringLiteral("周一第1,3,5节{1-8周}"), QStringLiteral("w1-8 d1 p1-5 s20"));
+    accepted("no period prefix", QStringLiteral("周四8,9节{第2-8周}"), QStringLiteral("w2-8 d4 p8-9 s20"));
+    accepted("two-digit numbers", QStringLiteral("周六第10,11,12节{第10-18周}"), QStringLiteral("w10-18 d6 p10-12 s20"));
+    accepted("trailing comma reads 0", QStringLiteral("周一第1,节{第1-8周}"), QStringLiteral("w1-8 d1 p1-0 s20"));
+    accepted("hyphen alone reads 0 and 0", QStringLiteral("周一第-节{第1周}"), QStringLiteral("w1-1 d1 p0-0 s20"));
+    accepted("unknown weekday", QStringLiteral("周八第1节{第1周}"), QStringLiteral("w1-1 d-1 p1-1 s20"));
+    accepted("any character as weekday", QStringLiteral("周第1节{第1周}"), QStringLiteral("w1-1 d-1 p1-1 s20"));
+    accepted("reversed weeks stored as read", QStringLiteral("周一第1,2节{第8-2周}"), QStringLiteral("w8-2 d1 p1-2 s20"));
+
+    // Week markers.
+    accepted("|双周", QStringLiteral("周四第6,7节{第2-8周|双周}"), QStringLiteral("w2-8 d4 p6-7 s20 even"));
+    accepted("(双) after the braces", QStringLiteral("周四第8节{第2-8周}(双)"), QStringLiteral("w2-8 d4 p8-8 s20 even"));
+    accepted("（双） before the braces", QStringLiteral("周四第8节（双）{第2-8周}"), QStringLiteral("w2-8 d4 p8-8 s20 even"));
+    accepted("|双周 at the start", QStringLiteral("|双周周一第1节{第1周}"), QStringLiteral("w1-1 d1 p1-1 s20 even"));
+    accepted("marker twice", QStringLiteral("周一第1节{第1-8周|双周|双周}"), QStringLiteral("w1-8 d1 p1-1 s20 even"));
+    accepted("|单周", QStringLiteral("周二第5节{第1-15周|单周}"), QStringLiteral("w1-15 d2 p5-5 s20 odd"));
+    accepted("(单) after the braces", QStringLiteral("周二第5节{第1-15周}(单)"), QStringLiteral("w1-15 d2 p5-5 s20 odd"));
+    accepted("|单周 at the start", QStringLiteral("|单周周一第1节{第1周}"), QStringLiteral("w1-1 d1 p1-1 s20 odd"));
+    accepted("(单) at the start", QStringLiteral("(单)周一第1节{第1周}"), QStringLiteral("w1-1 d1 p1-1 s20 odd"));
+    accepted("(单) at position 1", QStringLiteral("周(单)三第4节{第1-9周}"), QStringLiteral("w1-9 d3 p4-4 s20 odd"));
+    accepted("（单） after the braces", QStringLiteral("周二第5节{第1-15周}（单）"), QStringLiteral("w1-15 d2 p5-5 s20 odd"));
+    accepted("（单） at the start", QStringLiteral("（单）周二第5节{第1-15周}"), QStringLiteral("w1-15 d2 p5-5 s20 odd"));
+    accepted("（单） twice", QStringLiteral("周二（单）第5节{第1-15周}（单）"), QStringLiteral("w1-15 d2 p5-5 s20 odd"));
+    accepted("both markers", QStringLiteral("周一第1节{第1-8周|双周|单周}"), QStringLiteral("w1-8 d1 p1-1 s20 even odd"));
+    accepted("星期 with a marker", QStringLiteral("星期日第12节(单){第3-9周}"), QStringLiteral("w3-9 d7 p12-12 s20 odd"));
+
+    // Rejected items keep the head count and the markers found, and lie in no week.
+    rejected("empty item", QString(), QString(), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("leading space", QStringLiteral(" 周一第1节{第1周}"), QStringLiteral(" 周一第1节{第1周}"), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("trailing space", QStringLiteral("周一第1节{第1周} "), QStringLiteral("周一第1节{第1周} "), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("full-width semicolon", QStringLiteral("周一第1节{第1周}；周二第1节{第1周}"),
+             QStringLiteral("周一第1节{第1周}；周二第1节{第1周}"), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("full-width braces", QStringLiteral("周一第1节｛第1周｝"), QStringLiteral("周一第1节｛第1周｝"), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("full-width comma", QStringLiteral("周一第1，2节{第1周}"), QStringLiteral("周一第1，2节{第1周}"), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("text after the braces", QStringLiteral("周一第1节{第1周}上课"), QStringLiteral("周一第1节{第1周}上课"), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("no 节", QStringLiteral("周一第1{第1周}"), QStringLiteral("周一第1{第1周}"), QStringLiteral("w0-0 d0 p0-0 s20"));
+    rejected("logged as rewritten", QStringLiteral("星期一第1节{第1周|双周} "), QStringLiteral("周一第1节{第1周} "),
+             QStringLiteral("w0-0 d0 p0-0 s20 even"));
+    rejected("odd marker found before failing", QStringLiteral("(单)周一第1节{第1周}x"), QStringLiteral("周一第1节{第1周}x"),
+             QStringLiteral("w0-0 d0 p0-0 s20 odd"));
+}
+
+void TestTimeParser::parseTimeItem()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, firstDay);
+    QFETCH(bool, matched);
+    QFETCH(QString, logged);
+    QFETCH(QString, entry);
+
+    if (!matched)
+        expectRejection(logged);
+    DebugLineCounter debugLines;
+    bool wasMatched = !matched;
+    const ClassEntry parsed = ::parseTimeItem(item, QStringLiteral("20"), firstDay, &wasMatched);
+
+    QCOMPARE(wasMatched, matched);
+    QCOMPARE(describe(parsed), entry);
+    QCOMPARE(debugLines.count(), matched ? 0 : 1);
+    // The flag is optional.
+    if (matched)
+        QCOMPARE(describe(::parseTimeItem(item, QStringLiteral("20"), firstDay)), entry);
+}
+
+void TestTimeParser::headCount_data()
+{
+    QTest::addColumn<QString>("headCount");
+    QTest::addColumn<int>("students");
+
+    QTest::newRow("plain") << QStringLiteral("35") << 35;
+    QTest::newRow("spaces around") << QStringLiteral(" 35 ") << 35;
+    QTest::newRow("negative") << QStringLiteral("-5") << -5;
+    QTest::newRow("plus sign") << QStringLiteral("+7") << 7;
+    QTest::newRow("zero") << QStringLiteral("0") << 0;
+    QTest::newRow("with a word") << QStringLiteral("35人") << 0;
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("fraction") << QStringLiteral("3.5") << 0;
+    QTest::newRow("hexadecimal") << QStringLiteral("0x10") << 0;
+    QTest::newRow("largest") << QStringLiteral("2147483647") << INT_MAX;
+    QTest::newRow("smallest") << QStringLiteral("-2147483648") << INT_MIN;
+    QTest::newRow("too large") << QStringLiteral("2147483648") << 0;
+}
+
+void TestTimeParser::headCount()
+{
+    QFETCH(QString, headCount);
+    QFETCH(int, students);
+
+    QCOMPARE(::parseTimeItem(QStringLiteral("周一第4节{第1周}"), headCount, true).students, students);
+    // An item that is not read keeps the head count all the same.
+    expectRejection(QStringLiteral("周一"));
+    QCOMPARE(::parseTimeItem(QStringLiteral("周一"), headCount, true).students, students);
+}
+
+void TestTimeParser::parseTimeLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("headCount");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("logged");
+    QTest::addColumn<QStringList>("rejected");
+
+    QTest::newRow("one item") << QStringLiteral("周一第3,4节{第1-8周}") << QStringLiteral("20")
+                              << QStringList{QStringLiteral("w1-8 d1 p3-4 s20")}
+                              << QStringList() << QStringList();
+    QTest::newRow("each item takes the full head count")
+            << QStringLiteral("周一第1,2节{第1-8周};周三第1,2节{第1-8周}") << QStringLiteral("30")
+            << QStringList{QStringLiteral("w1-8 d1 p1-2 s30"), QStringLiteral("w1-8 d3 p1-2 s30")}
+            << QStringList() << QStringList();
+    QTest::newRow("three items in order")
+            << QStringLiteral("周一第1,2节{第1-8周};周四8,9节{第2-8周|双周};周四第11节{第2-8周|双周}")
+            << QStringLiteral("35")
+            << QStringList{QStringLiteral("w1-8 d1 p1-2 s35"), QStringLiteral("w2-8 d4 p8-9 s35 even"),
+                           QStringLiteral("w2-8 d4 p11-11 s35 even")}
+            << QStringList() << QStringList();
+    QTest::newRow("final semicolon adds a blank item")
+            << QStringLiteral("周一第1,2节{第1-8周};") << QStringLiteral("30")
+            << QStringList{QStringLiteral("w1-8 d1 p1-2 s30"), QStringLiteral("w0-0 d0 p0-0 s30")}
+            << QStringList{QString()} << QStringList();
+    QTest::newRow("empty line") << QString() << QStringLiteral("12")
+                                << QStringList{QStringLiteral("w0-0 d0 p0-0 s12")}
+                                << QStringList{QString()} << QStringList();
+    QTest::newRow("blank item") << QStringLiteral("周二第4节{第2周};  ") << QStringLiteral("3")
+                                << QStringList{QStringLiteral("w2-2 d2 p4-4 s3"), QStringLiteral("w0-0 d0 p0-0 s3")}
+                                << QStringList{QStringLiteral("  ")} << QStringList();
+    QTest::newRow("space after semicolon")
+            << QStringLiteral("周一第1,2节{第1-8周}; 周三第1,2节{第1-8周}") << QStringLiteral("30")
+            << QStringList{QStringLiteral("w1-8 d1 p1-2 s30"), QStringLiteral("w0-0 d0 p0-0 s30")}
+            << QStringList{QStringLiteral(" 周三第1,2节{第1-8周}")}
+            << QStringList{QStringLiteral(" 周三第1,2节{第1-8周}")};
+    QTest::newRow("rejected item named as typed")
+            << QStringLiteral("星期一第1节{第1周|双周} ;周二第4节{第2周}") << QStringLiteral("4")
+            << QStringList{QStringLiteral("w0-0 d0 p0-0 s4 even"), QStringLiteral("w2-2 d2 p4-4 s4")}
+            << QStringList{QStringLiteral("周一第1节{第1周} ")}
+            << QStringList{QStringLiteral("星期一第1节{第1周|双周} ")};
+    QTest::newRow("full-width semicolon separates nothing")
+            << QStringLiteral("周一第1节{第1周}；周二第1节{第1周}") << QStringLiteral("5")
+            << QStringList{QStringLiteral("w0-0 d0 p0-0 s5")}
+            << QStringList{QStringLiteral("周一第1节{第1周}；周二第1节{第1周}")}
+            << QStringList{QStringLiteral("周一第1节{第1周}；周二第1节{第1周}")};
+}
+
+void TestTimeParser::parseTimeLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, headCount);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, logged);
+    QFETCH(QStringList, rejected);
+
+    expectRejections(logged);
+    QStringList unread{QStringLiteral("left from before")};
+    QCOMPARE(describe(::parseTimeLine(line, headCount, true, &unread)), entries);
+    QCOMPARE(unread, QStringList{QStringLiteral("left from before")} + rejected);
+
+    // Without a list to fill, the entries are the same.
+    expectRejections(logged);
+    QCOMPARE(describe(::parseTimeLine(line, headCount, true)), entries);
+}
+
+void TestTimeParser::buildEntries_data()
+{
+    QTest::addColumn<QStringList>("timeLines");
+    QTest::addColumn<QStringList>("headCountLines");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("logged");
+    QTest::addColumn<QStringList>("rejected");
+
+    const QStringList example{
+        QStringLiteral("周一第3,4节{第1-8周}"),
+        QStringLiteral("周一第3,4节{第1-8周};周三第1,2节{第1-8周}"),
+        QStringLiteral("周一第1,2节{第1-8周};周四8,9节{第2-8周|双周};周四第11节{第2-8周|双周}"),
+    };
+    QTest::newRow("example content")
+            << example
+            << QStringList{QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("35")}
+            << QStringList{QStringLiteral("w1-8 d1 p3-4 s20"), QStringLiteral("w1-8 d1 p3-4 s30"),
+                           QStringLiteral("w1-8 d3 p1-2 s30"), QStringLiteral("w1-8 d1 p1-2 s35"),
+                           QStringLiteral("w2-8 d4 p8-9 s35 even"), QStringLiteral("w2-8 d4 p11-11 s35 even")}
+            << QStringList() << QStringList();
+    QTest::newRow("missing head-count lines read 0")
+            << example << QStringList{QStringLiteral("20")}
+            << QStringList{QStringLiteral("w1-8 d1 p3-4 s20"), QStringLiteral("w1-8 d1 p3-4 s0"),
+                           QStringLiteral("w1-8 d3 p1-2 s0"), QStringLiteral("w1-8 d1 p1-2 s0"),
+                           QStringLiteral("w2-8 d4 p8-9 s0 even"), QStringLiteral("w2-8 d4 p11-11 s0 even")}
+            << QStringList() << QStringList();
+    QTest::newRow("no head-count lines at all")
+            << QStringList{QStringLiteral("周二第5节{第3周}")} << QStringList()
+            << QStringList{QStringLiteral("w3-3 d2 p5-5 s0")} << QStringList() << QStringList();
+    QTest::newRow("extra head-count lines ignored")
+            << QStringList{QStringLiteral("周二第5节{第3周}")}
+            << QStringList{QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}
+            << QStringList{QStringLiteral("w3-3 d2 p5-5 s7")} << QStringList() << QStringList();
+    QTest::newRow("two empty texts")
+            << QStringList{QString()} << QStringList{QString()}
+            << QStringList{QStringLiteral("w0-0 d0 p0-0 s0")} << QStringList{QString()} << QStringList();
+    QTest::newRow("empty line between lines")
+            << QStringList{QStringLiteral("周一第4节{第1周}"), QString(), QStringLiteral("周二第5节{第2周}")}
+            << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}
+            << QStringList{QStringLiteral("w1-1 d1 p4-4 s1"), QStringLiteral("w0-0 d0 p0-0 s2"),
+                           QStringLiteral("w2-2 d2 p5-5 s3")}
+            << QStringList{QString()} << QStringList();
+    QTest::newRow("rejected items by line")
+            << QStringList{QStringLiteral("周一第4节{第1周}; 周二第4节{第1周}"), QStringLiteral("周八第4节{第1周}"),
+                           QStringLiteral("周三第4节{1周}；周四第4节{1周};周五第4节{1周}x")}
+            << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}
+            << QStringList{QStringLiteral("w1-1 d1 p4-4 s1"), QStringLiteral("w0-0 d0 p0-0 s1"),
+                           QStringLiteral("w1-1 d-1 p4-4 s2"), QStringLiteral("w0-0 d0 p0-0 s3"),
+                           QStringLiteral("w0-0 d0 p0-0 s3")}
+            << QStringList{QStringLiteral(" 周二第4节{第1周}"), QStringLiteral("周三第4节{1周}；周四第4节{1周}"),
+                           QStringLiteral("周五第4节{1周}x")}
+            << QStringList{QStringLiteral("1: 周二第4节{第1周}"), QStringLiteral("3:周三第4节{1周}；周四第4节{1周}"),
+                           QStringLiteral("3:周五第4节{1周}x")};
+}
+
+void TestTimeParser::buildEntries()
+{
+    QFETCH(QStringList, timeLines);
+    QFETCH(QStringList, headCountLines);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, logged);
+    QFETCH(QStringList, rejected);
+
+    // The list is replaced, not added to.
+    QList<ClassEntry> built{makeEntry(1, 29, 1, 4, 99), makeEntry(2, 3, 5, 9, 1)};
+    QList<RejectedItem> unread;
+    expectRejections(logged);
+    ::buildEntries(timeLines, headCountLines, built, true, &unread);
+    QCOMPARE(describe(built), entries);
+    QCOMPARE(describe(unread), rejected);
+
+    expectRejections(logged);
+    ::buildEntries(timeLines, headCountLines, built, true);
+    QCOMPARE(describe(built), entries);
+}
+
+QTEST_APPLESS_MAIN(TestTimeParser)
+#include "tst_timeparser.moc"
