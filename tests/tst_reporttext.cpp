@@ -1,0 +1,245 @@
+#include "reporttext.h"
+#include "tabletext.h"
+#include "testentries.h"
+
+#include <QtTest>
+
+#include <climits>
+
+Q_DECLARE_METATYPE(PeriodTotals)
+
+namespace {
+
+PeriodTotals totals(qint64 period4, qint64 period5, qint64 period9, qint64 period11, qint64 period12)
+{
+    PeriodTotals result;
+    result.period4 = period4;
+    result.period5 = period5;
+    result.period9 = period9;
+    result.period11 = period11;
+    result.period12 = period12;
+    return result;
+}
+
+QList<int> weeks(int from, int to)
+{
+    QList<int> list;
+    for (int week = from; week <= to; ++week)
+        list.append(week);
+    return list;
+}
+
+// A class every week from `from` to `to`: Monday, period 4, 10 students.
+QList<ClassEntry> mondayClass(int from, int to)
+{
+    return {makeEntry(from, to, 1, 4, 10)};
+}
+
+QStringList mondayRows(int from, int to)
+{
+    QStringList rows;
+    for (int week = from; week <= to; ++week)
+        rows.append(QStringLiteral("第%1周\t星期一\t10\t0\t0\t0\t0").arg(week));
+    return rows;
+}
+
+} // namespace
+
+class TestReportText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void viewParagraphs_data();
+    void viewParagraphs();
+    void lastTableWeek_data();
+    void lastTableWeek();
+    void termTableText_data();
+    void termTableText();
+    void rejectedNotice_data();
+    void rejectedNotice();
+};
+
+void TestReportText::viewParagraphs_data()
+{
+    QTest::addColumn<int>("week");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<PeriodTotals>("totals");
+    QTest::addColumn<QStringList>("paragraphs");
+
+    QTest::newRow("week 3, Tuesday")
+            << 3 << 2 << totals(30, 0, 0, 55, 0)
+            << QStringList{QStringLiteral("第3周 星期二：\n"), QStringLiteral("上午第 4节：30 人\n"),
+                           QStringLiteral("上午第 5节：0 人\n"), QStringLiteral("下午第 9节：0 人\n"),
+                           QStringLiteral("晚上第11节：55 人\n"), QStringLiteral("晚上第12节：0 人")};
+    QTest::newRow("week 29, Sunday as 7")
+            << 29 << 7 << PeriodTotals()
+            << QStringList{QStringLiteral("第29周 星期日：\n"), QStringLiteral("上午第 4节：0 人\n"),
+                           QStringLiteral("上午第 5节：0 人\n"), QStringLiteral("下午第 9节：0 人\n"),
+                           QStringLiteral("晚上第11节：0 人\n"), QStringLiteral("晚上第12节：0 人")};
+    QTest::newRow("week 1, Sunday as 0")
+            << 1 << 0 << totals(1, 2, 3, 4, 5)
+            << QStringList{QStringLiteral("第1周 星期日：\n"), QStringLiteral("上午第 4节：1 人\n"),
+                           QStringLiteral("上午第 5节：2 人\n"), QStringLiteral("下午第 9节：3 人\n"),
+                           QStringLiteral("晚上第11节：4 人\n"), QStringLiteral("晚上第12节：5 人")};
+    QTest::newRow("negative and 64-bit sums")
+            << 12 << 5 << totals(-5, Q_INT64_C(4294967294), 0, Q_INT64_C(-4294967296), 100)
+            << QStringList{QStringLiteral("第12周 星期五：\n"), QStringLiteral("上午第 4节：-5 人\n"),
+                           QStringLiteral("上午第 5节：4294967294 人\n"), QStringLiteral("下午第 9节：0 人\n"),
+                           QStringLiteral("晚上第11节：-4294967296 人\n"), QStringLiteral("晚上第12节：100 人")};
+}
+
+void TestReportText::viewParagraphs()
+{
+    QFETCH(int, week);
+    QFETCH(int, day);
+    QFETCH(PeriodTotals, totals);
+    QFETCH(QStringList, paragraphs);
+
+    QCOMPARE(::viewParagraphs(week, day, totals), paragraphs);
+}
+
+void TestReportText::lastTableWeek_data()
+{
+    QTest::addColumn<QList<int>>("busyWeeks");
+    QTest::addColumn<int>("column"); // the weekday column holding the classes
+    QTest::addColumn<qint64>("students");
+    QTest::addColumn<int>("lastWeek");
+
+    QTest::newRow("no classes") << QList<int>() << 0 << qint64(1) << 19;
+    QTest::newRow("week 3 only") << QList<int>{3} << 0 << qint64(1) << 19;
+    QTest::newRow("weeks 1 to 16") << weeks(1, 16) << 0 << qint64(1) << 19;
+    QTest::newRow("weeks 1 to 18") << weeks(1, 18) << 0 << qint64(1) << 19;
+    QTest::newRow("week 19 only") << QList<int>{19} << 0 << qint64(1) << 20;
+    QTest::newRow("week 20 only") << QList<int>{20} << 0 << qint64(1) << 21;
+    QTest::newRow("weeks 1 to 22") << weeks(1, 22) << 0 << qint64(1) << 23;
+    QTest::newRow("weeks 1 to 8 and 20 to 25") << weeks(1, 8) + weeks(20, 25) << 0 << qint64(1) << 26;
+    QTest::newRow("weeks 1 to 8 and 20 to 25 on Sunday") << weeks(1, 8) + weeks(20, 25) << 6 << qint64(1) << 26;
+    QTest::newRow("weeks 20 and 27") << QList<int>{20, 27} << 3 << qint64(1) << 28;
+    QTest::newRow("weeks 1 to 28") << weeks(1, 28) << 0 << qint64(1) << 29;
+    QTest::newRow("week 29 only") << QList<int>{29} << 0 << qint64(1) << 29;
+    QTest::newRow("weeks 20 and 29") << QList<int>{20, 29} << 0 << qint64(1) << 29;
+    QTest::newRow("every week") << weeks(1, 29) << 0 << qint64(1) << 29;
+    QTest::newRow("a negative total is not empty") << QList<int>{25} << 2 << qint64(-3) << 26;
+}
+
+void TestReportText::lastTableWeek()
+{
+    QFETCH(QList<int>, busyWeeks);
+    QFETCH(int, column);
+    QFETCH(qint64, students);
+    QFETCH(int, lastWeek);
+
+    TermTotals term{};
+    for (int week : busyWeeks)
+        term[week - 1][column].period9 = students;
+    QCOMPARE(::lastTableWeek(term), lastWeek);
+}
+
+void TestReportText::termTableText_data()
+{
+    QTest::addColumn<QList<ClassEntry>>("entries");
+    QTest::addColumn<bool>("firstDay");
+    QTest::addColumn<int>("lastWeek");
+    QTest::addColumn<QStringList>("busyRows");
+
+    QTest::newRow("no entries") << QList<ClassEntry>() << true << 19 << QStringList();
+    QTest::newRow("classes in weeks 1 to 16") << mondayClass(1, 16) << true << 19 << mondayRows(1, 16);
+    QTest::newRow("classes in weeks 1 to 22") << mondayClass(1, 22) << true << 23 << mondayRows(1, 22);
+    QTest::newRow("classes in weeks 1 to 8 and 20 to 25")
+            << mondayClass(1, 8) + mondayClass(20, 25) << true << 26 << mondayRows(1, 8) + mondayRows(20, 25);
+    QTest::newRow("a class in every week") << mondayClass(1, 29) << true << 29 << mondayRows(1, 29);
+    QTest::newRow("a week of nothing that counts")
+            << mondayClass(1, 20) + QList<ClassEntry>{makeEntry(21, 21, 2, 4, 0), makeEntry(21, 21, 3, 3, 40)}
+            << true << 21 << mondayRows(1, 20);
+    QTest::newRow("one busy weekday keeps a week")
+            << mondayClass(1, 20) + QList<ClassEntry>{makeEntry(21, 21, 7, 12, 6)} << true << 22
+            << mondayRows(1, 20) + QStringList{QStringLiteral("第21周\t星期日\t0\t0\t0\t0\t6")};
+
+    ClassEntry evenMondays = makeEntry(2, 8, 1, 4, 20, true, false);
+    evenMondays.firstPeriod = 3;
+    QTest::newRow("even weeks only")
+            << QList<ClassEntry>{evenMondays} << true << 19
+            << QStringList{QStringLiteral("第2周\t星期一\t20\t0\t0\t0\t0"), QStringLiteral("第4周\t星期一\t20\t0\t0\t0\t0"),
+                           QStringLiteral("第6周\t星期一\t20\t0\t0\t0\t0"), QStringLiteral("第8周\t星期一\t20\t0\t0\t0\t0")};
+    QTest::newRow("64-bit sum")
+            << QList<ClassEntry>{makeEntry(1, 1, 5, 11, INT_MAX), makeEntry(1, 1, 5, 11, INT_MAX)} << true << 19
+            << QStringList{QStringLiteral("第1周\t星期五\t0\t0\t0\t4294967294\t0")};
+    QTest::newRow("negative sum")
+            << QList<ClassEntry>{makeEntry(24, 24, 1, 9, -3)} << true << 25
+            << QStringList{QStringLiteral("第24周\t星期一\t0\t0\t-3\t0\t0")};
+    QTest::newRow("Sunday first")
+            << QList<ClassEntry>{makeEntry(1, 1, 0, 5, 7), makeEntry(2, 2, 6, 12, 8), makeEntry(2, 2, 7, 12, 9)}
+            << false << 19
+            << QStringList{QStringLiteral("第1周\t星期日\t0\t7\t0\t0\t0"), QStringLiteral("第2周\t星期六\t0\t0\t0\t0\t8")};
+}
+
+void TestReportText::termTableText()
+{
+    QFETCH(QList<ClassEntry>, entries);
+    QFETCH(bool, firstDay);
+    QFETCH(int, lastWeek);
+    QFETCH(QStringList, busyRows);
+
+    const QString table = ::termTableText(entries, firstDay);
+    const QString problem = tableProblem(table, lastWeek, firstDay, busyRows);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(::lastTableWeek(::termTotals(entries, firstDay)), lastWeek);
+}
+
+void TestReportText::rejectedNotice_data()
+{
+    QTest::addColumn<QStringList>("items"); // "line:text"
+    QTest::addColumn<int>("limit");
+
+    QTest::newRow("one item") << QStringList{QStringLiteral("2:周八第1节")} << 5;
+    QTest::newRow("as many as the limit")
+            << QStringList{QStringLiteral("1:a"), QStringLiteral("1:b"), QStringLiteral("7:c")} << 3;
+    QTest::newRow("more than the limit")
+            << QStringList{QStringLiteral("1:甲"), QStringLiteral("2:乙"), QStringLiteral("3:丙"),
+                           QStringLiteral("4:丁"), QStringLiteral("5:戊")}
+            << 2;
+    QTest::newRow("limit 0") << QStringList{QStringLiteral("1:甲"), QStringLiteral("2:乙")} << 0;
+    QTest::newRow("spaces kept") << QStringList{QStringLiteral("12: 周三第4节{第1周} ")} << 10;
+    QTest::newRow("percent signs kept") << QStringList{QStringLiteral("3:周%1第%2节")} << 10;
+    QTest::newRow("long item")
+            << QStringList{QStringLiteral("4:") + QStringLiteral("周一第1节{第1周}；").repeated(20)} << 10;
+}
+
+void TestReportText::rejectedNotice()
+{
+    QFETCH(QStringList, items);
+    QFETCH(int, limit);
+
+    QList<RejectedItem> rejected;
+    for (const QString &item : items) {
+        const int colon = item.indexOf(QLatin1Char(':'));
+        rejected.append({item.left(colon).toInt(), item.mid(colon + 1)});
+    }
+
+    const QStringList lines = ::rejectedNotice(rejected, limit).split(QLatin1Char('\n'));
+    const int named = qMin(limit, rejected.size());
+    const bool more = rejected.size() > limit;
+    QCOMPARE(lines.size(), 1 + named + (more ? 1 : 0));
+    QVERIFY2(lines.first().contains(QString::number(rejected.size())), qPrintable(lines.first()));
+    for (int i = 0; i < named; ++i) {
+        const QString &line = lines.at(1 + i);
+        const QString &text = rejected.at(i).text;
+        QVERIFY2(line.startsWith(QStringLiteral("第%1行").arg(rejected.at(i).line)), qPrintable(line));
+        if (text.size() <= 40) {
+            QVERIFY2(line.endsWith(text), qPrintable(line));
+        } else {
+            // A long item is shortened but keeps its beginning.
+            QVERIFY2(line.contains(text.left(40)), qPrintable(line));
+            QVERIFY2(!line.contains(text), qPrintable(line));
+        }
+    }
+    // Items beyond the limit are not named.
+    for (int i = named; i < rejected.size(); ++i) {
+        for (const QString &line : lines)
+            QVERIFY2(!line.contains(rejected.at(i).text), qPrintable(line));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestReportText)
+#include "tst_reporttext.moc"
