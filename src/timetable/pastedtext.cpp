@@ -18,6 +18,16 @@ bool decode(const char *codecName, const QByteArray &bytes, QString *text)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
+// Where the GB18030 codec comes from ICU, it counts neither invalid nor
+// truncated sequences: it puts in replacement characters and silently keeps
+// a truncated sequence back. GB18030 maps every character both ways, so the
+// text is valid exactly when it encodes back to the same bytes.
+bool decodeGb18030(const QByteArray &bytes, QString *text)
+{
+    QTextCodec *codec = QTextCodec::codecForName("GB18030");
+    return decode("GB18030", bytes, text) && codec->fromUnicode(*text) == bytes;
+}
+
 QString asPasted(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -38,7 +48,7 @@ QString pastedText(const QByteArray &bytes, QString *problem)
         if (!decoded)
             *problem = QStringLiteral("不是有效的 UTF-16 文本");
     } else {
-        decoded = decode("UTF-8", bytes, &text) || decode("GB18030", bytes, &text);
+        decoded = decode("UTF-8", bytes, &text) || decodeGb18030(bytes, &text);
         if (!decoded)
             *problem = QStringLiteral("既不是 UTF-8 也不是 GB18030 文本");
     }
