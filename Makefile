@@ -5,10 +5,16 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
 BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools
-RUN_PACKAGES := $(BUILD_PACKAGES) cjk-font
+RUN_PACKAGES := $(BUILD_PACKAGES) libqt5svg5 cjk-font
 TEST_PACKAGES := $(BUILD_PACKAGES)
 
-.PHONY: run test build configure clean
+# The SVG plug-in draws the window icon; the validators check the menu entry
+# and the AppStream metadata.
+TEST_PACKAGES += libqt5svg5 desktop-file-utils appstream
+PACKAGE_PACKAGES := dpkg-dev file
+PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian
+
+.PHONY: run test build configure clean package package-check
 
 run: build
 	@tools/install-deps $(RUN_PACKAGES)
@@ -17,6 +23,16 @@ run: build
 test: TARGET_PACKAGES = $(TEST_PACKAGES)
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# $(BUILD_DIR)/classcount_<version>_amd64.deb, its dependencies read off the binaries.
+package: TARGET_PACKAGES = $(PACKAGE_PACKAGES)
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# Checks the package without installing it.
+package-check: package
+	@tools/install-deps $(PACKAGE_CHECK_PACKAGES)
+	tools/check-package $(BUILD_DIR)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -1,3 +1,4 @@
+#include "appicon.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -5,6 +6,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // No display name: the platform would append it to every window title.
+    QApplication::setApplicationName(QStringLiteral("classcount"));
+    QApplication::setApplicationVersion(QStringLiteral(CLASSCOUNT_VERSION));
+    // Lets a Wayland desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.classcount.ClassCount"));
+    QApplication::setWindowIcon(applicationIcon());
     MainWindow window;
     window.show();
     return app.exec();

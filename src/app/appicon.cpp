@@ -1,0 +1,6 @@
+#include "appicon.h"
+
+QIcon applicationIcon()
+{
+    return QIcon::fromTheme(QStringLiteral("classcount"), QIcon(QStringLiteral(":/classcount.svg")));
+}
