@@ -53,6 +53,7 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void rejectedItems();
+    void largeHeadCounts();
     void help();
 
 private:
@@ -308,6 +309,27 @@ void TestClassCountTable::rejectedItems()
     busyRows.append(QStringLiteral("第21周\t星期六\t0\t8\t0\t0\t0"));
     const QString problem = tableProblem(QString::fromUtf8(result.out), 22, true, busyRows);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void TestClassCountTable::largeHeadCounts()
+{
+    // Two courses of 2147483647 students each in Friday's period 11 of week 1.
+    const QString times = file(QStringLiteral("t.txt"), QByteArray("周五第11节{第1周}\n周五第10,11节{第1周}"));
+    const QString counts = file(QStringLiteral("c.txt"), QByteArray("2147483647\n2147483647"));
+
+    const Run table = run({times, counts});
+    QVERIFY(table.finished);
+    QCOMPARE(table.exitCode, 0);
+    const QString problem = tableProblem(QString::fromUtf8(table.out), 19, true,
+                                         {QStringLiteral("第1周\t星期五\t0\t0\t0\t4294967294\t0")});
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+    const Run view = run({QStringLiteral("--week"), QStringLiteral("1"), QStringLiteral("--day"),
+                          QStringLiteral("5"), times, counts});
+    QVERIFY(view.finished);
+    QCOMPARE(view.exitCode, 0);
+    QVERIFY2(QString::fromUtf8(view.out).contains(QStringLiteral("\n晚上第11节：4294967294 人\n")),
+             view.out.constData());
 }
 
 void TestClassCountTable::help()
