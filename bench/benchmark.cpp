@@ -1,0 +1,139 @@
+// Timings of the core on a whole university's course list: parsing, one
+// result view, the copy-all table, and everything the command-line tool does.
+
+#include "courselist.h"
+#include "pastedtext.h"
+#include "periodtotals.h"
+#include "reporttext.h"
+#include "timeparser.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QtGlobal>
+
+namespace {
+
+constexpr quint64 seed = 1;
+constexpr int courseLines = 20000;
+constexpr bool mondayFirst = true;
+
+// The parser logs every unread item; the log would be timed with it.
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+struct Input
+{
+    Input()
+    {
+        qInstallMessageHandler(quiet);
+        list = generateCourseList(seed, courseLines);
+        QString problem;
+        timeText = pastedText(list.times, &problem);
+        countText = pastedText(list.counts, &problem);
+        timeLines = splitLines(timeText);
+        countLines = splitLines(countText);
+        buildEntries(timeLines, countLines, entries, mondayFirst);
+    }
+
+    CourseList list;
+    QString timeText;
+    QString countText;
+    QStringList timeLines;
+    QStringList countLines;
+    QList<ClassEntry> entries;
+};
+
+const Input &input()
+{
+    static const Input made;
+    return made;
+}
+
+void setCounters(benchmark::State &state)
+{
+    state.counters["lines"] = courseLines;
+    state.counters["items"] = input().list.items;
+}
+
+void decodeFiles(benchmark::State &state)
+{
+    QString problem;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pastedText(input().list.times, &problem));
+        benchmark::DoNotOptimize(pastedText(input().list.counts, &problem));
+    }
+    state.SetBytesProcessed(state.iterations()
+                            * (input().list.times.size() + input().list.counts.size()));
+}
+
+void splitTexts(benchmark::State &state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(splitLines(input().timeText));
+        benchmark::DoNotOptimize(splitLines(input().countText));
+    }
+}
+
+void parseAll(benchmark::State &state)
+{
+    QList<ClassEntry> entries;
+    for (auto _ : state) {
+        buildEntries(input().timeLines, input().countLines, entries, mondayFirst);
+        benchmark::DoNotOptimize(entries);
+    }
+    setCounters(state);
+}
+
+void oneView(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(totalsFor(input().entries, 5, 1));
+    setCounters(state);
+}
+
+void copyAllTable(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(termTableText(input().entries, mondayFirst));
+    setCounters(state);
+}
+
+// What the desktop program does between the press of the start button and
+// the dialog (split and parse), and for copy-all (the table), without widgets.
+void pressAndCopyCore(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QList<ClassEntry> entries;
+        buildEntries(splitLines(input().timeText), splitLines(input().countText), entries,
+                     mondayFirst);
+        benchmark::DoNotOptimize(termTableText(entries, mondayFirst));
+    }
+    setCounters(state);
+}
+
+// The command-line tool's work, from the files' bytes to the table's bytes.
+void wholeTool(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QString problem;
+        QList<ClassEntry> entries;
+        QList<RejectedItem> rejected;
+        buildEntries(splitLines(pastedText(input().list.times, &problem)),
+                     splitLines(pastedText(input().list.counts, &problem)), entries,
+                     mondayFirst, &rejected);
+        benchmark::DoNotOptimize(rejectedNotice(rejected, rejected.size()).toUtf8());
+        benchmark::DoNotOptimize(termTableText(entries, mondayFirst).toUtf8());
+    }
+    setCounters(state);
+}
+
+} // namespace
+
+BENCHMARK(decodeFiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(splitTexts)->Unit(benchmark::kMillisecond);
+BENCHMARK(parseAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(oneView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(copyAllTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(pressAndCopyCore)->Unit(benchmark::kMillisecond);
+BENCHMARK(wholeTool)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,137 @@
+#include "courselist.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace {
+
+// splitmix64: the standard library's distributions differ between
+// implementations, so the list would not be the same everywhere.
+class Random
+{
+public:
+    explicit Random(quint64 seed) : state(seed) {}
+
+    quint64 next()
+    {
+        quint64 z = (state += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+
+    int between(int lowest, int highest)
+    {
+        return lowest + int(next() % quint64(highest - lowest + 1));
+    }
+
+    bool percent(int chance) { return between(1, 100) <= chance; }
+
+    // Picks index i with a chance proportional to weights[i].
+    template<size_t N>
+    size_t weighted(const int (&weights)[N])
+    {
+        int total = 0;
+        for (int weight : weights)
+            total += weight;
+        int pick = between(1, total);
+        for (size_t i = 0; i < N; ++i) {
+            pick -= weights[i];
+            if (pick <= 0)
+                return i;
+        }
+        return N - 1;
+    }
+
+private:
+    quint64 state;
+};
+
+QString text(const char16_t *literal)
+{
+    return QString::fromUtf16(literal);
+}
+
+QString periodList(Random &random)
+{
+    static const char16_t *const lists[] = {
+        u"1,2", u"3,4", u"3,4,5", u"6,7", u"8,9", u"10,11", u"10,11,12", u"11,12",
+        u"1-4", u"6-9", u"5", u"9", u"4,5", u"1,3,5",
+    };
+    static const int weights[] = {18, 18, 8, 14, 12, 8, 6, 4, 3, 2, 2, 2, 2, 1};
+    return text(lists[random.weighted(weights)]);
+}
+
+QString weekday(Random &random)
+{
+    static const char16_t *const days[] = {u"一", u"二", u"三", u"四", u"五", u"六", u"日"};
+    static const int weights[] = {19, 19, 19, 19, 19, 3, 2};
+    return text(days[random.weighted(weights)]);
+}
+
+// Week ranges, single weeks and the odd/even markers in the forms seen in
+// pasted timetables, most items plain.
+QString item(Random &random)
+{
+    QString weeks;
+    if (random.percent(10)) {
+        weeks = QString::number(random.between(1, 20));
+    } else {
+        const int first = random.between(1, 10);
+        weeks = QString::number(first) + QLatin1Char('-')
+                + QString::number(random.between(first, 20));
+    }
+    const QString weekPrefix = random.percent(90) ? text(u"第") : QString();
+
+    static const char16_t *const markers[] = {
+        u"", u"|双周", u"|单周", u"(双)", u"(单)", u"（双）", u"（单）",
+    };
+    static const int markerWeights[] = {75, 8, 8, 3, 3, 2, 1};
+    const size_t marker = random.weighted(markerWeights);
+    const QString markerText = text(markers[marker]);
+    const bool markerInBraces = marker <= 2;
+
+    QString result = (random.percent(90) ? text(u"周") : text(u"星期")) + weekday(random)
+            + (random.percent(90) ? text(u"第") : QString()) + periodList(random) + text(u"节{")
+            + weekPrefix + weeks + text(u"周") + (markerInBraces ? markerText : QString())
+            + QLatin1Char('}') + (markerInBraces ? QString() : markerText);
+
+    // Typing slips that make an item unreadable.
+    if (random.percent(1)) {
+        switch (random.between(0, 2)) {
+        case 0: result.prepend(QLatin1Char(' ')); break;
+        case 1: result.remove(text(u"节")); break;
+        default: result.replace(QLatin1Char('{'), text(u"｛")); break;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+CourseList generateCourseList(quint64 seed, int lines)
+{
+    Random random(seed);
+    static const int itemWeights[] = {20, 30, 30, 15, 5}; // 1 to 5 items a line
+    QStringList timeLines;
+    QStringList countLines;
+    CourseList list;
+    for (int line = 0; line < lines; ++line) {
+        const int items = int(random.weighted(itemWeights)) + 1;
+        QStringList parts;
+        for (int i = 0; i < items; ++i)
+            parts.append(item(random));
+        if (random.percent(1))
+            parts.append(QString()); // a trailing ";"
+        list.items += parts.size();
+        timeLines.append(parts.join(QLatin1Char(';')));
+
+        QString count = QString::number(random.between(10, 300));
+        if (random.percent(1))
+            count = QLatin1Char(' ') + count + QLatin1Char(' ');
+        countLines.append(count);
+    }
+    list.times = timeLines.join(QLatin1Char('\n')).toUtf8() + '\n';
+    list.counts = countLines.join(QLatin1Char('\n')).toUtf8() + '\n';
+    return list;
+}

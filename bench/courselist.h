@@ -1,0 +1,18 @@
+#ifndef COURSELIST_H
+#define COURSELIST_H
+
+#include <QByteArray>
+
+// A made-up course list of a whole university, as the two files a user would
+// paste: class times and head counts, line for line, UTF-8.
+struct CourseList
+{
+    QByteArray times;
+    QByteArray counts;
+    int items = 0;
+};
+
+// The same seed always gives the same list, on every machine and compiler.
+CourseList generateCourseList(quint64 seed, int lines);
+
+#endif // COURSELIST_H

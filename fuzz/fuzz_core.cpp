@@ -1,0 +1,230 @@
+// libFuzzer target: arbitrary bytes as the two pasted files, through the
+// whole core, with checks that a fault in any part would break.
+//
+// The input is the class-time file, a NUL byte, then the head-count file;
+// without a NUL byte the head-count file is empty. Any further NUL byte is
+// part of the head-count file, which the decoder must then refuse.
+
+#include "pastedtext.h"
+#include "periodtotals.h"
+#include "reporttext.h"
+#include "timeparser.h"
+#include "weekdays.h"
+
+#include <QByteArray>
+#include <QRegExp>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr bool mondayFirst = true;
+
+void check(bool holds, const char *what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// Every unread item would be logged; that is only noise here.
+void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+QString decoded(const QByteArray &bytes)
+{
+    QString problem;
+    const QString text = pastedText(bytes, &problem);
+    check(problem.isEmpty() || text.isEmpty(), "a file that is no text gives no text");
+    check(text == text.trimmed(), "pasted text is trimmed");
+    check(!text.contains(QLatin1Char('\r')) && !text.contains(QChar(u'\0')),
+          "pasted text holds no carriage return and no NUL");
+    return text;
+}
+
+// An item read the plain way: new pattern objects, every capture copied out,
+// the period list split by a pattern. The parser's faster reading must agree.
+ClassEntry plainReading(QString item, int students)
+{
+    ClassEntry entry;
+    entry.students = students;
+    item.replace(QStringLiteral("星期"), QStringLiteral("周"));
+    for (const char16_t *marker : {u"|双周", u"(双)", u"（双）"}) {
+        if (item.contains(QString::fromUtf16(marker))) {
+            entry.evenWeeksOnly = true;
+            item.remove(QString::fromUtf16(marker));
+        }
+    }
+    for (const char16_t *marker : {u"|单周", u"(单)", u"（单）"}) {
+        if (item.contains(QString::fromUtf16(marker))) {
+            entry.oddWeeksOnly = true;
+            item.remove(QString::fromUtf16(marker));
+        }
+    }
+    QRegExp form(QStringLiteral("周(.)第?([\\d,-]+)节\\{第?(\\d+)-(\\d+)周\\}"));
+    const bool isRange = form.exactMatch(item);
+    if (!isRange) {
+        form.setPattern(QStringLiteral("周(.)第?([\\d,-]+)节\\{第?(\\d+)周\\}"));
+        if (!form.exactMatch(item))
+            return entry;
+    }
+    entry.day = dayIndex(form.cap(1), mondayFirst);
+    const QStringList periods = form.cap(2).split(QRegExp(QStringLiteral("[,-]")));
+    entry.firstPeriod = periods.first().toInt();
+    entry.lastPeriod = periods.last().toInt();
+    entry.weekFrom = form.cap(3).toInt();
+    entry.weekTo = isRange ? form.cap(4).toInt() : entry.weekFrom;
+    return entry;
+}
+
+bool operator==(const ClassEntry &a, const ClassEntry &b)
+{
+    return a.weekFrom == b.weekFrom && a.weekTo == b.weekTo && a.day == b.day
+            && a.firstPeriod == b.firstPeriod && a.lastPeriod == b.lastPeriod
+            && a.evenWeeksOnly == b.evenWeeksOnly && a.oddWeeksOnly == b.oddWeeksOnly
+            && a.students == b.students;
+}
+
+void checkEntries(const QStringList &timeLines, const QStringList &countLines,
+                  const QList<ClassEntry> &entries, const QList<RejectedItem> &rejected)
+{
+    int index = 0;
+    for (int line = 0; line < timeLines.size(); ++line) {
+        const QStringList items = timeLines.at(line).split(QLatin1Char(';'));
+        const int students = line < countLines.size() ? countLines.at(line).toInt() : 0;
+        for (const QString &item : items) {
+            check(index < entries.size(), "one entry per item of every line");
+            check(entries.at(index) == plainReading(item, students),
+                  "every item is read as the plain reading reads it");
+            check(entries.at(index).day >= -1 && entries.at(index).day <= 7,
+                  "a weekday is -1 or 0 to 7");
+            ++index;
+        }
+    }
+    check(index == entries.size(), "one entry per item of every line, no more");
+
+    int previousLine = 1;
+    for (const RejectedItem &item : rejected) {
+        check(item.line >= previousLine && item.line <= timeLines.size(),
+              "unread items are named by their line, in order");
+        check(!item.text.trimmed().isEmpty(), "blank items are not named as unread");
+        previousLine = item.line;
+    }
+    check(rejected.size() <= entries.size(), "no more unread items than items");
+}
+
+// The labels of every row, made once: the checks allocate as little as
+// possible, so that the fuzzer spends its time in the code under test.
+struct Labels
+{
+    Labels()
+    {
+        for (int week = 1; week <= lastTeachingWeek; ++week)
+            weeks[week - 1] = QStringLiteral("第%1周").arg(week);
+        for (int d = 0; d < 7; ++d)
+            days[d] = QStringLiteral("星期") + dayName(mondayFirst + d);
+    }
+    QString weeks[lastTeachingWeek];
+    QString days[7];
+};
+
+bool holdsNumber(const QStringRef &field, qint64 value)
+{
+    char digits[24];
+    std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
+    return field == QLatin1String(digits);
+}
+
+bool isRow(const QStringRef &line, int week, int d, const PeriodTotals &totals)
+{
+    static const Labels labels;
+    const QVector<QStringRef> fields = line.split(QLatin1Char('\t'));
+    return fields.size() == 7 && fields.at(0) == labels.weeks[week - 1]
+            && fields.at(1) == labels.days[d] && holdsNumber(fields.at(2), totals.period4)
+            && holdsNumber(fields.at(3), totals.period5) && holdsNumber(fields.at(4), totals.period9)
+            && holdsNumber(fields.at(5), totals.period11)
+            && holdsNumber(fields.at(6), totals.period12);
+}
+
+// totalsFor is the definition of every number shown.
+TermTotals totalsOfTerm(const QList<ClassEntry> &entries)
+{
+    TermTotals term;
+    for (int week = 1; week <= lastTeachingWeek; ++week) {
+        for (int d = 0; d < 7; ++d)
+            term[week - 1][d] = totalsFor(entries, week, mondayFirst + d);
+    }
+    return term;
+}
+
+void checkTable(const QList<ClassEntry> &entries, const TermTotals &term)
+{
+    const QString table = termTableText(entries, mondayFirst);
+    check(table.endsWith(QLatin1Char('\n')), "the table ends with a line feed");
+    QVector<QStringRef> lines = table.splitRef(QLatin1Char('\n'));
+    lines.removeLast();
+    const int weeks = (lines.size() - 1) / 7;
+    check(lines.size() == 1 + 7 * weeks, "the table has a header and seven rows a week");
+    check(weeks >= 19 && weeks <= lastTeachingWeek, "the table ends between week 19 and 29");
+    check(lines.first() == QStringLiteral("周数\t星期\t上午4\t上午5\t下午9\t晚上11\t晚上12"),
+          "the table's header");
+
+    bool lastWeekEmpty = true;
+    for (int week = 1; week <= weeks; ++week) {
+        for (int d = 0; d < 7; ++d) {
+            const PeriodTotals &totals = term[week - 1][d];
+            check(isRow(lines.at(1 + 7 * (week - 1) + d), week, d, totals),
+                  "seven fields a row: its week, its weekday and totalsFor of both");
+            if (week == weeks && !isEmpty(totals))
+                lastWeekEmpty = false;
+        }
+    }
+    check(weeks == lastTeachingWeek || lastWeekEmpty,
+          "a table that ends before week 29 ends with an empty week");
+}
+
+// One result view; which one depends on the input.
+void checkView(const TermTotals &term, int week, int day)
+{
+    const PeriodTotals &totals = term[week - 1][day - mondayFirst];
+    const QStringList view = viewParagraphs(week, day, totals);
+    check(view.size() == 6, "the result view has six paragraphs");
+    check(view.last() == QStringLiteral("晚上第12节：%1 人").arg(totals.period12),
+          "the view's last paragraph holds period 12");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const QtMessageHandler previousHandler = qInstallMessageHandler(dropDebugMessages);
+    Q_UNUSED(previousHandler)
+
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
+                                                     int(size));
+    const int separator = bytes.indexOf('\0');
+    const QString timeText = decoded(separator < 0 ? bytes : bytes.left(separator));
+    const QString countText = decoded(separator < 0 ? QByteArray() : bytes.mid(separator + 1));
+
+    const QStringList timeLines = splitLines(timeText);
+    const QStringList countLines = splitLines(countText);
+    QList<ClassEntry> entries;
+    QList<RejectedItem> rejected;
+    buildEntries(timeLines, countLines, entries, mondayFirst, &rejected);
+    checkEntries(timeLines, countLines, entries, rejected);
+    const TermTotals term = totalsOfTerm(entries);
+    checkTable(entries, term);
+    checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
+    if (!rejected.isEmpty())
+        check(!rejectedNotice(rejected, 3).isEmpty(), "unread items are named");
+    return 0;
+}
