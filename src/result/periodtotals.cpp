@@ -54,12 +54,21 @@ PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day)
     return totals;
 }
 
+// One pass over the entries instead of one totalsFor scan per cell; each
+// entry is added to exactly the cells for which totalsFor would count it.
 TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
 {
-    TermTotals term;
-    for (int week = 1; week <= lastTeachingWeek; ++week) {
-        for (int d = 0; d < 7; ++d)
-            term[week - 1][d] = totalsFor(entries, week, firstDay + d);
+    TermTotals term{};
+    for (const ClassEntry &entry : entries) {
+        if (entry.day < int(firstDay) || entry.day > int(firstDay) + 6)
+            continue;
+        const int d = entry.day - int(firstDay);
+        const int firstWeek = qMax(1, entry.weekFrom);
+        const int lastWeek = qMin(lastTeachingWeek, entry.weekTo);
+        for (int week = firstWeek; week <= lastWeek; ++week) {
+            if (takesPlaceIn(entry, week))
+                add(term[week - 1][d], entry);
+        }
     }
     return term;
 }

@@ -2,6 +2,8 @@
 
 #include "weekdays.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr int alwaysExportedWeeks = 18;
@@ -10,6 +12,14 @@ constexpr int longestItemShown = 60;
 QString number(qint64 value)
 {
     return QString::number(value);
+}
+
+// The digits of QString::number(value), without a string of their own.
+void appendNumber(QString &text, qint64 value)
+{
+    char digits[24];
+    const int length = std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
+    text += QLatin1String(digits, length);
 }
 
 bool isEmptyWeek(const std::array<PeriodTotals, 7> &week)
@@ -59,15 +69,22 @@ QString termTableText(const QList<ClassEntry> &entries, bool firstDay)
     const int lastWeek = lastTableWeek(term);
     const QChar tab = QLatin1Char('\t');
 
+    // Appended piece by piece: a chain of "+" would make a new string for
+    // every piece of every row.
     QString text = QStringLiteral("周数\t星期\t上午4\t上午5\t下午9\t晚上11\t晚上12\n");
+    text.reserve(text.size() + 7 * lastWeek * 48);
     for (int week = 1; week <= lastWeek; ++week) {
+        const QString weekLabel = QStringLiteral("第") + number(week) + QStringLiteral("周\t星期");
         for (int d = 0; d < 7; ++d) {
             const PeriodTotals &totals = term[week - 1][d];
-            text += QStringLiteral("第") + number(week) + QStringLiteral("周\t星期")
-                    + dayName(firstDay + d) + tab + number(totals.period4) + tab
-                    + number(totals.period5) + tab + number(totals.period9) + tab
-                    + number(totals.period11) + tab + number(totals.period12)
-                    + QLatin1Char('\n');
+            text += weekLabel;
+            text += dayName(firstDay + d);
+            for (qint64 value : {totals.period4, totals.period5, totals.period9,
+                                 totals.period11, totals.period12}) {
+                text += tab;
+                appendNumber(text, value);
+            }
+            text += QLatin1Char('\n');
         }
     }
     return text;

@@ -5,6 +5,9 @@
 #include <QDebug>
 #include <QRegExp>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // Markers may stand anywhere in an item; every occurrence is dropped before
@@ -21,18 +24,101 @@ bool takeMarkers(QString &item, const QStringList &markers)
     return found;
 }
 
+bool isPeriodSeparator(QChar c)
+{
+    return c == QLatin1Char(',') || c == QLatin1Char('-');
+}
+
 // Only the first and the last number of a period list are read: "1,3,5"
 // gives 1 and 5, "1-4" gives 1 and 4.
-void readPeriods(const QString &periods, ClassEntry &entry)
+void readPeriods(const QStringRef &periods, ClassEntry &entry)
 {
-    const QRegExp separator(QStringLiteral("[,-]"));
-    const int firstEnd = periods.indexOf(separator);
-    if (firstEnd < 0) {
+    const auto firstEnd = std::find_if(periods.cbegin(), periods.cend(), isPeriodSeparator);
+    if (firstEnd == periods.cend()) {
         entry.firstPeriod = entry.lastPeriod = periods.toInt();
         return;
     }
-    entry.firstPeriod = periods.left(firstEnd).toInt();
-    entry.lastPeriod = periods.mid(periods.lastIndexOf(separator) + 1).toInt();
+    const auto lastStart = std::find_if(periods.crbegin(), periods.crend(), isPeriodSeparator).base();
+    entry.firstPeriod = periods.left(int(firstEnd - periods.cbegin())).toInt();
+    entry.lastPeriod = periods.mid(int(lastStart - periods.cbegin())).toInt();
+}
+
+// Capture `nth` of the last match of `form`, which ends where `terminator`,
+// the text that follows it in the pattern and that it cannot hold, begins.
+// Unlike cap(), this copies no text.
+QStringRef captured(const QString &item, const QRegExp &form, int nth, QChar terminator)
+{
+    const int start = form.pos(nth);
+    return item.midRef(start, item.indexOf(terminator, start) - start);
+}
+
+// The two forms of an item, week range and single week. Built once: building
+// a pattern costs more than matching it. Per thread, as a pattern object
+// keeps the captures of its last match.
+struct Grammar
+{
+    QRegExp weekRange{QStringLiteral("周(.)第?([\\d,-]+)节\\{第?(\\d+)-(\\d+)周\\}")};
+    QRegExp singleWeek{QStringLiteral("周(.)第?([\\d,-]+)节\\{第?(\\d+)周\\}")};
+};
+
+Grammar &grammar()
+{
+    thread_local Grammar forms;
+    return forms;
+}
+
+ClassEntry parseItem(QString item, int students, bool firstDay, bool *matched)
+{
+    ClassEntry entry;
+    entry.students = students;
+
+    // Most items hold neither "星期" nor a marker; looking for one character
+    // is much cheaper than looking for each text.
+    if (item.contains(QChar(u'星')))
+        item.replace(QStringLiteral("星期"), QStringLiteral("周"));
+    static const QStringList evenMarkers{QStringLiteral("|双周"), QStringLiteral("(双)"),
+                                         QStringLiteral("（双）")};
+    static const QStringList oddMarkers{QStringLiteral("|单周"), QStringLiteral("(单)"),
+                                        QStringLiteral("（单）")};
+    if (item.contains(QChar(u'双')))
+        entry.evenWeeksOnly = takeMarkers(item, evenMarkers);
+    if (item.contains(QChar(u'单')))
+        entry.oddWeeksOnly = takeMarkers(item, oddMarkers);
+
+    Grammar &forms = grammar();
+    const bool isRange = forms.weekRange.exactMatch(item);
+    if (!isRange && !forms.singleWeek.exactMatch(item)) {
+        qDebug() << "无法正则匹配时间：" << item;
+        *matched = false;
+        return entry;
+    }
+
+    const QRegExp &form = isRange ? forms.weekRange : forms.singleWeek;
+    entry.day = dayIndex(item.mid(form.pos(1), 1), firstDay);
+    readPeriods(captured(item, form, 2, QChar(u'节')), entry);
+    if (isRange) {
+        entry.weekFrom = captured(item, form, 3, QLatin1Char('-')).toInt();
+        entry.weekTo = captured(item, form, 4, QChar(u'周')).toInt();
+    } else {
+        entry.weekFrom = entry.weekTo = captured(item, form, 3, QChar(u'周')).toInt();
+    }
+    *matched = true;
+    return entry;
+}
+
+// Appends the entries of one line to entries, without a list of its own.
+void appendLine(const QString &line, const QString &headCountLine, bool firstDay,
+                QList<ClassEntry> &entries, QStringList *rejected)
+{
+    const int students = headCountLine.toInt();
+    const QStringList items = line.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    for (const QString &item : items) {
+        bool matched = false;
+        entries.append(parseItem(item, students, firstDay, &matched));
+        // A trailing ";" or an empty line leaves a blank item: not worth a word.
+        if (!matched && rejected && !item.trimmed().isEmpty())
+            rejected->append(item);
+    }
 }
 
 } // namespace
@@ -45,35 +131,11 @@ QStringList splitLines(const QString &text)
 ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstDay,
                          bool *matched)
 {
-    ClassEntry entry;
-    entry.students = headCountLine.toInt();
-
-    item.replace(QStringLiteral("星期"), QStringLiteral("周"));
-    static const QStringList evenMarkers{QStringLiteral("|双周"), QStringLiteral("(双)"),
-                                         QStringLiteral("（双）")};
-    static const QStringList oddMarkers{QStringLiteral("|单周"), QStringLiteral("(单)"),
-                                        QStringLiteral("（单）")};
-    entry.evenWeeksOnly = takeMarkers(item, evenMarkers);
-    entry.oddWeeksOnly = takeMarkers(item, oddMarkers);
-
-    QRegExp grammar(QStringLiteral("周(.)第?([\\d,-]+)节\\{第?(\\d+)-(\\d+)周\\}"));
-    bool isRange = grammar.exactMatch(item);
-    if (!isRange) {
-        grammar.setPattern(QStringLiteral("周(.)第?([\\d,-]+)节\\{第?(\\d+)周\\}"));
-        if (!grammar.exactMatch(item)) {
-            qDebug() << "无法正则匹配时间：" << item;
-            if (matched)
-                *matched = false;
-            return entry;
-        }
-    }
-
-    entry.day = dayIndex(grammar.cap(1), firstDay);
-    readPeriods(grammar.cap(2), entry);
-    entry.weekFrom = grammar.cap(3).toInt();
-    entry.weekTo = isRange ? grammar.cap(4).toInt() : entry.weekFrom;
+    bool itemMatched = false;
+    const ClassEntry entry = parseItem(std::move(item), headCountLine.toInt(), firstDay,
+                                       &itemMatched);
     if (matched)
-        *matched = true;
+        *matched = itemMatched;
     return entry;
 }
 
@@ -81,15 +143,7 @@ QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLin
                                 bool firstDay, QStringList *rejected)
 {
     QList<ClassEntry> entries;
-    const QStringList items = line.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
-    entries.reserve(items.size());
-    for (const QString &item : items) {
-        bool matched = false;
-        entries.append(parseTimeItem(item, headCountLine, firstDay, &matched));
-        // A trailing ";" or an empty line leaves a blank item: not worth a word.
-        if (!matched && rejected && !item.trimmed().isEmpty())
-            rejected->append(item);
-    }
+    appendLine(line, headCountLine, firstDay, entries, rejected);
     return entries;
 }
 
@@ -100,8 +154,7 @@ void buildEntries(const QStringList &timeLines, const QStringList &headCountLine
     QStringList unread;
     for (int i = 0; i < timeLines.size(); ++i) {
         const QString headCount = i < headCountLines.size() ? headCountLines.at(i) : QString();
-        entries.append(parseTimeLine(timeLines.at(i), headCount, firstDay,
-                                     rejected ? &unread : nullptr));
+        appendLine(timeLines.at(i), headCount, firstDay, entries, rejected ? &unread : nullptr);
         for (const QString &item : qAsConst(unread))
             rejected->append({i + 1, item});
         unread.clear();
