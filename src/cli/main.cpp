@@ -39,6 +39,11 @@ void dropDebugMessages(QtMsgType type, const QMessageLogContext &context, const 
 
 bool readInput(const QString &path, QString *text, QString *problem)
 {
+    // QFile would warn about it on a line of its own.
+    if (path.isEmpty()) {
+        *problem = QStringLiteral("文件名为空");
+        return false;
+    }
     QFile file;
     const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
                                                    : (file.setFileName(path), file.open(QIODevice::ReadOnly));
@@ -58,6 +63,36 @@ bool readInput(const QString &path, QString *text, QString *problem)
         return false;
     }
     return true;
+}
+
+// The line of text that begins at *start; *start moves on to the next line,
+// or to -1 after the last.
+QString nextLine(const QString &text, int *start)
+{
+    const int end = text.indexOf(QLatin1Char('\n'), *start);
+    const QString line = text.mid(*start, end < 0 ? -1 : end - *start);
+    *start = end < 0 ? -1 : end + 1;
+    return line;
+}
+
+// What buildEntries and termTotals give for the two texts, read line by line
+// so that memory grows with the texts and not with their number of items.
+TermTotals termOf(const QString &timeText, const QString &countText,
+                  QList<RejectedItem> *rejected)
+{
+    TermTotals term{};
+    QStringList unread;
+    int timeStart = 0;
+    int countStart = 0;
+    for (int line = 1; timeStart >= 0 && countStart >= 0; ++line) {
+        const QString timeLine = nextLine(timeText, &timeStart);
+        const QString countLine = nextLine(countText, &countStart);
+        addToTerm(term, parseTimeLine(timeLine, countLine, mondayFirst, &unread), mondayFirst);
+        for (const QString &item : qAsConst(unread))
+            rejected->append({line, item});
+        unread.clear();
+    }
+    return term;
 }
 
 bool readNumber(const QCommandLineParser &options, const QString &name, int lowest, int highest,
@@ -122,27 +157,27 @@ int main(int argc, char *argv[])
     if (!readInput(files.at(0), &timeText, &problem) || !readInput(files.at(1), &countText, &problem))
         return fail(problem);
 
-    const QStringList timeLines = splitLines(timeText);
-    const QStringList countLines = splitLines(countText);
-    if (timeLines.size() != countLines.size()) {
+    // The lines of splitLines, counted without splitting.
+    const int timeLineCount = timeText.count(QLatin1Char('\n')) + 1;
+    const int countLineCount = countText.count(QLatin1Char('\n')) + 1;
+    if (timeLineCount != countLineCount) {
         write(stderr, QStringLiteral("上课时间数量：%1\n上课人数数量：%2\n")
-                              .arg(timeLines.size())
-                              .arg(countLines.size()));
+                              .arg(timeLineCount)
+                              .arg(countLineCount));
         return LineCountsDiffer;
     }
 
-    QList<ClassEntry> entries;
     QList<RejectedItem> rejected;
-    buildEntries(timeLines, countLines, entries, mondayFirst, &rejected);
+    const TermTotals term = termOf(timeText, countText, &rejected);
     if (!rejected.isEmpty())
         write(stderr, rejectedNotice(rejected, rejected.size()) + QLatin1Char('\n'));
 
     if (oneView) {
-        const PeriodTotals totals = totalsFor(entries, viewWeek, viewDay);
+        const PeriodTotals &totals = term[viewWeek - 1][viewDay - int(mondayFirst)];
         write(stdout, viewParagraphs(viewWeek, viewDay, totals).join(QLatin1Char('\n'))
                               + QLatin1Char('\n'));
     } else {
-        write(stdout, termTableText(entries, mondayFirst));
+        write(stdout, termTableText(term, mondayFirst));
     }
     return Success;
 }

@@ -54,11 +54,16 @@ PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day)
     return totals;
 }
 
-// One pass over the entries instead of one totalsFor scan per cell; each
-// entry is added to exactly the cells for which totalsFor would count it.
+// One pass over the entries instead of one totalsFor scan per cell.
 TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
 {
     TermTotals term{};
+    addToTerm(term, entries, firstDay);
+    return term;
+}
+
+void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay)
+{
     for (const ClassEntry &entry : entries) {
         if (entry.day < int(firstDay) || entry.day > int(firstDay) + 6)
             continue;
@@ -70,5 +75,4 @@ TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
                 add(term[week - 1][d], entry);
         }
     }
-    return term;
 }

@@ -36,4 +36,8 @@ PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day);
 using TermTotals = std::array<std::array<PeriodTotals, 7>, lastTeachingWeek>;
 TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
 
+// Adds each entry to every cell in which totalsFor counts it: adding the
+// entries of every line in turn gives termTotals of all of them.
+void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay);
+
 #endif // PERIODTOTALS_H

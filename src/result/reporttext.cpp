@@ -65,7 +65,11 @@ int lastTableWeek(const TermTotals &term)
 
 QString termTableText(const QList<ClassEntry> &entries, bool firstDay)
 {
-    const TermTotals term = termTotals(entries, firstDay);
+    return termTableText(termTotals(entries, firstDay), firstDay);
+}
+
+QString termTableText(const TermTotals &term, bool firstDay)
+{
     const int lastWeek = lastTableWeek(term);
     const QChar tab = QLatin1Char('\t');
 

@@ -17,6 +17,7 @@ int lastTableWeek(const TermTotals &term);
 // The term table for a spreadsheet: a header line, then one line per week and
 // weekday, seven tab-separated fields, every line ended by "\n".
 QString termTableText(const QList<ClassEntry> &entries, bool firstDay);
+QString termTableText(const TermTotals &term, bool firstDay);
 
 // Tells how many class-time items were not read and names the first `limit`
 // of them by line.

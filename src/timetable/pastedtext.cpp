@@ -28,6 +28,19 @@ bool decodeGb18030(const QByteArray &bytes, QString *text)
     return decode("GB18030", bytes, text) && codec->fromUnicode(*text) == bytes;
 }
 
+// The UTF-16 codec passes unpaired surrogates through, though they encode
+// no character.
+bool pairsSurrogates(const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return false;
+    }
+    return true;
+}
+
 QString asPasted(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -44,7 +57,7 @@ QString pastedText(const QByteArray &bytes, QString *problem)
     QString text;
     bool decoded = false;
     if (hasUtf16ByteOrderMark(bytes)) {
-        decoded = decode("UTF-16", bytes, &text);
+        decoded = decode("UTF-16", bytes, &text) && pairsSurrogates(text);
         if (!decoded)
             *problem = QStringLiteral("不是有效的 UTF-16 文本");
     } else {
