@@ -48,6 +48,12 @@ QString decoded(const QByteArray &bytes)
     check(text == text.trimmed(), "pasted text is trimmed");
     check(!text.contains(QLatin1Char('\r')) && !text.contains(QChar(u'\0')),
           "pasted text holds no carriage return and no NUL");
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else
+            check(!text.at(i).isSurrogate(), "pasted text pairs every surrogate");
+    }
     return text;
 }
 
