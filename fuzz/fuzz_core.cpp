@@ -172,6 +172,29 @@ TermTotals totalsOfTerm(const QList<ClassEntry> &entries)
     return term;
 }
 
+bool operator==(const TermTotals &a, const TermTotals &b)
+{
+    for (int week = 0; week < lastTeachingWeek; ++week) {
+        for (int d = 0; d < 7; ++d) {
+            if (a[week][d] != b[week][d])
+                return false;
+        }
+    }
+    return true;
+}
+
+// The command-line tool adds up the term line by line.
+void checkLineByLine(const QStringList &timeLines, const QStringList &countLines,
+                     const QList<ClassEntry> &entries)
+{
+    TermTotals term{};
+    for (int line = 0; line < timeLines.size(); ++line) {
+        const QString count = line < countLines.size() ? countLines.at(line) : QString();
+        addToTerm(term, parseTimeLine(timeLines.at(line), count, mondayFirst), mondayFirst);
+    }
+    check(term == termTotals(entries, mondayFirst), "the term added up line by line is the same");
+}
+
 void checkTable(const QList<ClassEntry> &entries, const TermTotals &term)
 {
     const QString table = termTableText(entries, mondayFirst);
@@ -228,7 +251,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     buildEntries(timeLines, countLines, entries, mondayFirst, &rejected);
     checkEntries(timeLines, countLines, entries, rejected);
     const TermTotals term = totalsOfTerm(entries);
+    check(termTotals(entries, mondayFirst) == term, "termTotals holds totalsFor of every cell");
     checkTable(entries, term);
+    checkLineByLine(timeLines, countLines, entries);
     checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
     if (!rejected.isEmpty())
         check(!rejectedNotice(rejected, 3).isEmpty(), "unread items are named");
