@@ -36,14 +36,14 @@ test-sanitize:
 	@$(MAKE) --no-print-directory test BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DCLASSCOUNT_SANITIZE=ON
 
 # Fuzzes the core for FUZZ_SECONDS; new inputs go to $(FUZZ_DIR)/corpus, the
-# checked-in seeds stay as they are.
+# checked-in seeds stay as they are, and a failing input is saved in $(FUZZ_DIR).
 fuzz:
 	@$(MAKE) --no-print-directory configure BUILD_DIR=$(FUZZ_DIR) TARGET_PACKAGES="$(FUZZ_PACKAGES)" \
 		CMAKE_OPTIONS="-DCMAKE_CXX_COMPILER=clang++ -DCLASSCOUNT_FUZZ=ON -DBUILD_TESTING=OFF"
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target classcount-fuzz
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/bin/classcount-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		$(FUZZ_DIR)/corpus fuzz/corpus
+		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus
 
 bench:
 	@$(MAKE) --no-print-directory configure BUILD_DIR=$(BENCH_DIR) BUILD_TYPE=Release \
