@@ -115,13 +115,12 @@ void wholeTool(benchmark::State &state)
 {
     for (auto _ : state) {
         QString problem;
-        QList<ClassEntry> entries;
         QList<RejectedItem> rejected;
-        buildEntries(splitLines(pastedText(input().list.times, &problem)),
-                     splitLines(pastedText(input().list.counts, &problem)), entries,
-                     mondayFirst, &rejected);
+        const TermTotals term = termOfTexts(pastedText(input().list.times, &problem),
+                                            pastedText(input().list.counts, &problem),
+                                            mondayFirst, &rejected);
         benchmark::DoNotOptimize(rejectedNotice(rejected, rejected.size()).toUtf8());
-        benchmark::DoNotOptimize(termTableText(entries, mondayFirst).toUtf8());
+        benchmark::DoNotOptimize(termTableText(term, mondayFirst).toUtf8());
     }
     setCounters(state);
 }

@@ -183,16 +183,18 @@ bool operator==(const TermTotals &a, const TermTotals &b)
     return true;
 }
 
-// The command-line tool adds up the term line by line.
-void checkLineByLine(const QStringList &timeLines, const QStringList &countLines,
-                     const QList<ClassEntry> &entries)
+// The command-line tool adds up the term line by line, without the entries.
+void checkLineByLine(const QString &timeText, const QString &countText,
+                     const QList<ClassEntry> &entries, const QList<RejectedItem> &rejected)
 {
-    TermTotals term{};
-    for (int line = 0; line < timeLines.size(); ++line) {
-        const QString count = line < countLines.size() ? countLines.at(line) : QString();
-        addToTerm(term, parseTimeLine(timeLines.at(line), count, mondayFirst), mondayFirst);
+    QList<RejectedItem> unread;
+    check(termOfTexts(timeText, countText, mondayFirst, &unread) == termTotals(entries, mondayFirst),
+          "the term added up line by line is the same");
+    check(unread.size() == rejected.size(), "line by line, the same items are unread");
+    for (int i = 0; i < unread.size(); ++i) {
+        check(unread.at(i).line == rejected.at(i).line && unread.at(i).text == rejected.at(i).text,
+              "line by line, the same items are unread");
     }
-    check(term == termTotals(entries, mondayFirst), "the term added up line by line is the same");
 }
 
 void checkTable(const QList<ClassEntry> &entries, const TermTotals &term)
@@ -253,7 +255,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const TermTotals term = totalsOfTerm(entries);
     check(termTotals(entries, mondayFirst) == term, "termTotals holds totalsFor of every cell");
     checkTable(entries, term);
-    checkLineByLine(timeLines, countLines, entries);
+    checkLineByLine(timeText, countText, entries, rejected);
     checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
     if (!rejected.isEmpty())
         check(!rejectedNotice(rejected, 3).isEmpty(), "unread items are named");

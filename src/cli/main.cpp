@@ -65,36 +65,6 @@ bool readInput(const QString &path, QString *text, QString *problem)
     return true;
 }
 
-// The line of text that begins at *start; *start moves on to the next line,
-// or to -1 after the last.
-QString nextLine(const QString &text, int *start)
-{
-    const int end = text.indexOf(QLatin1Char('\n'), *start);
-    const QString line = text.mid(*start, end < 0 ? -1 : end - *start);
-    *start = end < 0 ? -1 : end + 1;
-    return line;
-}
-
-// What buildEntries and termTotals give for the two texts, read line by line
-// so that memory grows with the texts and not with their number of items.
-TermTotals termOf(const QString &timeText, const QString &countText,
-                  QList<RejectedItem> *rejected)
-{
-    TermTotals term{};
-    QStringList unread;
-    int timeStart = 0;
-    int countStart = 0;
-    for (int line = 1; timeStart >= 0 && countStart >= 0; ++line) {
-        const QString timeLine = nextLine(timeText, &timeStart);
-        const QString countLine = nextLine(countText, &countStart);
-        addToTerm(term, parseTimeLine(timeLine, countLine, mondayFirst, &unread), mondayFirst);
-        for (const QString &item : qAsConst(unread))
-            rejected->append({line, item});
-        unread.clear();
-    }
-    return term;
-}
-
 bool readNumber(const QCommandLineParser &options, const QString &name, int lowest, int highest,
                 int *value)
 {
@@ -168,7 +138,7 @@ int main(int argc, char *argv[])
     }
 
     QList<RejectedItem> rejected;
-    const TermTotals term = termOf(timeText, countText, &rejected);
+    const TermTotals term = termOfTexts(timeText, countText, mondayFirst, &rejected);
     if (!rejected.isEmpty())
         write(stderr, rejectedNotice(rejected, rejected.size()) + QLatin1Char('\n'));
 

@@ -42,6 +42,16 @@ void add(PeriodTotals &totals, const ClassEntry &entry)
     }
 }
 
+// The line of text that begins at *start; *start moves on to the next line,
+// or to -1 after the last.
+QString nextLine(const QString &text, int *start)
+{
+    const int end = text.indexOf(QLatin1Char('\n'), *start);
+    const QString line = text.mid(*start, end < 0 ? -1 : end - *start);
+    *start = end < 0 ? -1 : end + 1;
+    return line;
+}
+
 } // namespace
 
 PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day)
@@ -75,4 +85,24 @@ void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay
                 add(term[week - 1][d], entry);
         }
     }
+}
+
+TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
+                       QList<RejectedItem> *rejected)
+{
+    TermTotals term{};
+    QStringList unread;
+    int timeStart = 0;
+    int countStart = 0;
+    for (int line = 1; timeStart >= 0; ++line) {
+        const QString timeLine = nextLine(timeText, &timeStart);
+        // Missing head-count lines count as empty, as in buildEntries.
+        const QString countLine = countStart >= 0 ? nextLine(countText, &countStart) : QString();
+        addToTerm(term, parseTimeLine(timeLine, countLine, firstDay, rejected ? &unread : nullptr),
+                  firstDay);
+        for (const QString &item : qAsConst(unread))
+            rejected->append({line, item});
+        unread.clear();
+    }
+    return term;
 }

@@ -2,8 +2,10 @@
 #define PERIODTOTALS_H
 
 #include "classentry.h"
+#include "timeparser.h"
 
 #include <QList>
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -39,5 +41,12 @@ TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
 // Adds each entry to every cell in which totalsFor counts it: adding the
 // entries of every line in turn gives termTotals of all of them.
 void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay);
+
+// termTotals of what buildEntries makes of the two texts split into lines,
+// read line by line so that memory grows with the texts and not with their
+// number of items. Unread items go to *rejected (when given) as buildEntries
+// puts them.
+TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
+                       QList<RejectedItem> *rejected = nullptr);
 
 #endif // PERIODTOTALS_H
