@@ -134,6 +134,7 @@ void TestTimeParser::parseTimeItem_data()
     accepted("hyphen alone reads 0 and 0", QStringLiteral("周一第-节{第1周}"), QStringLiteral("w1-1 d1 p0-0 s20"));
     accepted("unknown weekday", QStringLiteral("周八第1节{第1周}"), QStringLiteral("w1-1 d-1 p1-1 s20"));
     accepted("any character as weekday", QStringLiteral("周第1节{第1周}"), QStringLiteral("w1-1 d-1 p1-1 s20"));
+    accepted("full-width digits read by value", QStringLiteral("周一第３,４节{第１-１２周}"), QStringLiteral("w1-12 d1 p3-4 s20"));
     accepted("reversed weeks stored as read", QStringLiteral("周一第1,2节{第8-2周}"), QStringLiteral("w8-2 d1 p1-2 s20"));
 
     // Week markers.
@@ -201,6 +202,7 @@ void TestTimeParser::headCount_data()
     QTest::newRow("negative") << QStringLiteral("-5") << -5;
     QTest::newRow("plus sign") << QStringLiteral("+7") << 7;
     QTest::newRow("zero") << QStringLiteral("0") << 0;
+    QTest::newRow("full-width digits") << QStringLiteral("３５") << 35;
     QTest::newRow("with a word") << QStringLiteral("35人") << 0;
     QTest::newRow("empty") << QString() << 0;
     QTest::newRow("fraction") << QStringLiteral("3.5") << 0;
@@ -262,6 +264,10 @@ void TestTimeParser::parseTimeLine_data()
             << QStringList{QStringLiteral("w0-0 d0 p0-0 s4 even"), QStringLiteral("w2-2 d2 p4-4 s4")}
             << QStringList{QStringLiteral("周一第1节{第1周} ")}
             << QStringList{QStringLiteral("星期一第1节{第1周|双周} ")};
+    QTest::newRow("unknown weekday is named but not logged")
+            << QStringLiteral("周天第4节{第1周};周日第4节{第1周}") << QStringLiteral("6")
+            << QStringList{QStringLiteral("w1-1 d-1 p4-4 s6"), QStringLiteral("w1-1 d7 p4-4 s6")}
+            << QStringList() << QStringList{QStringLiteral("周天第4节{第1周}")};
     QTest::newRow("full-width semicolon separates nothing")
             << QStringLiteral("周一第1节{第1周}；周二第1节{第1周}") << QStringLiteral("5")
             << QStringList{QStringLiteral("w0-0 d0 p0-0 s5")}
@@ -338,7 +344,8 @@ void TestTimeParser::buildEntries_data()
                            QStringLiteral("w0-0 d0 p0-0 s3")}
             << QStringList{QStringLiteral(" 周二第4节{第1周}"), QStringLiteral("周三第4节{1周}；周四第4节{1周}"),
                            QStringLiteral("周五第4节{1周}x")}
-            << QStringList{QStringLiteral("1: 周二第4节{第1周}"), QStringLiteral("3:周三第4节{1周}；周四第4节{1周}"),
+            << QStringList{QStringLiteral("1: 周二第4节{第1周}"), QStringLiteral("2:周八第4节{第1周}"),
+                           QStringLiteral("3:周三第4节{1周}；周四第4节{1周}"),
                            QStringLiteral("3:周五第4节{1周}x")};
 }
 

@@ -24,6 +24,25 @@ bool takeMarkers(QString &item, const QStringList &markers)
     return found;
 }
 
+bool isNonAsciiDigit(QChar c)
+{
+    return c.unicode() > 0x7f && c.isDigit();
+}
+
+// "\d" in the grammar also takes the digits of other scripts, such as the
+// full-width "１" of some course lists; they are read by their value, not as 0.
+int readNumber(const QStringRef &text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), isNonAsciiDigit))
+        return text.toInt();
+    QString ascii = text.toString();
+    for (QChar &c : ascii) {
+        if (isNonAsciiDigit(c))
+            c = QLatin1Char(char('0' + c.digitValue()));
+    }
+    return ascii.toInt();
+}
+
 bool isPeriodSeparator(QChar c)
 {
     return c == QLatin1Char(',') || c == QLatin1Char('-');
@@ -35,12 +54,12 @@ void readPeriods(const QStringRef &periods, ClassEntry &entry)
 {
     const auto firstEnd = std::find_if(periods.cbegin(), periods.cend(), isPeriodSeparator);
     if (firstEnd == periods.cend()) {
-        entry.firstPeriod = entry.lastPeriod = periods.toInt();
+        entry.firstPeriod = entry.lastPeriod = readNumber(periods);
         return;
     }
     const auto lastStart = std::find_if(periods.crbegin(), periods.crend(), isPeriodSeparator).base();
-    entry.firstPeriod = periods.left(int(firstEnd - periods.cbegin())).toInt();
-    entry.lastPeriod = periods.mid(int(lastStart - periods.cbegin())).toInt();
+    entry.firstPeriod = readNumber(periods.left(int(firstEnd - periods.cbegin())));
+    entry.lastPeriod = readNumber(periods.mid(int(lastStart - periods.cbegin())));
 }
 
 // Capture `nth` of the last match of `form`, which ends where `terminator`,
@@ -97,10 +116,10 @@ ClassEntry parseItem(QString item, int students, bool firstDay, bool *matched)
     entry.day = dayIndex(item.mid(form.pos(1), 1), firstDay);
     readPeriods(captured(item, form, 2, QChar(u'节')), entry);
     if (isRange) {
-        entry.weekFrom = captured(item, form, 3, QLatin1Char('-')).toInt();
-        entry.weekTo = captured(item, form, 4, QChar(u'周')).toInt();
+        entry.weekFrom = readNumber(captured(item, form, 3, QLatin1Char('-')));
+        entry.weekTo = readNumber(captured(item, form, 4, QChar(u'周')));
     } else {
-        entry.weekFrom = entry.weekTo = captured(item, form, 3, QChar(u'周')).toInt();
+        entry.weekFrom = entry.weekTo = readNumber(captured(item, form, 3, QChar(u'周')));
     }
     *matched = true;
     return entry;
@@ -110,13 +129,15 @@ ClassEntry parseItem(QString item, int students, bool firstDay, bool *matched)
 void appendLine(const QString &line, const QString &headCountLine, bool firstDay,
                 QList<ClassEntry> &entries, QStringList *rejected)
 {
-    const int students = headCountLine.toInt();
+    const int students = readNumber(QStringRef(&headCountLine));
     const QStringList items = line.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
     for (const QString &item : items) {
         bool matched = false;
         entries.append(parseItem(item, students, firstDay, &matched));
+        // An unknown weekday ("周天") fits the grammar but counts on no day.
+        const bool unread = !matched || entries.constLast().day < 0;
         // A trailing ";" or an empty line leaves a blank item: not worth a word.
-        if (!matched && rejected && !item.trimmed().isEmpty())
+        if (unread && rejected && !item.trimmed().isEmpty())
             rejected->append(item);
     }
 }
@@ -132,8 +153,8 @@ ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstD
                          bool *matched)
 {
     bool itemMatched = false;
-    const ClassEntry entry = parseItem(std::move(item), headCountLine.toInt(), firstDay,
-                                       &itemMatched);
+    const ClassEntry entry = parseItem(std::move(item), readNumber(QStringRef(&headCountLine)),
+                                       firstDay, &itemMatched);
     if (matched)
         *matched = itemMatched;
     return entry;

@@ -7,7 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-// A class-time item the parser could not read, as the user typed it.
+// A class-time item that counts nowhere because the parser could not read it
+// (or its weekday), as the user typed it.
 struct RejectedItem
 {
     int line = 0; // 1-based line of the time text
@@ -25,8 +26,8 @@ ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstD
                          bool *matched = nullptr);
 
 // One course line: its items separated by ";", one entry per item, each with
-// the full head count of the line. Unread items that are not blank are added
-// to *rejected (when given).
+// the full head count of the line. Items that are not blank but fit neither
+// form, or name no weekday ("周天"), are added to *rejected (when given).
 QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLine,
                                 bool firstDay, QStringList *rejected = nullptr);
 
