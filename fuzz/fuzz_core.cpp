@@ -57,10 +57,21 @@ QString decoded(const QByteArray &bytes)
     return text;
 }
 
+// A number as the parser reads it: decimal digits of any script by value.
+int plainNumber(QString text)
+{
+    for (QChar &c : text) {
+        if (c.isDigit())
+            c = QLatin1Char(char('0' + c.digitValue()));
+    }
+    return text.toInt();
+}
+
 // An item read the plain way: new pattern objects, every capture copied out,
 // the period list split by a pattern. The parser's faster reading must agree.
-ClassEntry plainReading(QString item, int students)
+ClassEntry plainReading(QString item, int students, bool *matched)
 {
+    *matched = false;
     ClassEntry entry;
     entry.students = students;
     item.replace(QStringLiteral("星期"), QStringLiteral("周"));
@@ -83,12 +94,13 @@ ClassEntry plainReading(QString item, int students)
         if (!form.exactMatch(item))
             return entry;
     }
+    *matched = true;
     entry.day = dayIndex(form.cap(1), mondayFirst);
     const QStringList periods = form.cap(2).split(QRegExp(QStringLiteral("[,-]")));
-    entry.firstPeriod = periods.first().toInt();
-    entry.lastPeriod = periods.last().toInt();
-    entry.weekFrom = form.cap(3).toInt();
-    entry.weekTo = isRange ? form.cap(4).toInt() : entry.weekFrom;
+    entry.firstPeriod = plainNumber(periods.first());
+    entry.lastPeriod = plainNumber(periods.last());
+    entry.weekFrom = plainNumber(form.cap(3));
+    entry.weekTo = isRange ? plainNumber(form.cap(4)) : entry.weekFrom;
     return entry;
 }
 
@@ -104,28 +116,28 @@ void checkEntries(const QStringList &timeLines, const QStringList &countLines,
                   const QList<ClassEntry> &entries, const QList<RejectedItem> &rejected)
 {
     int index = 0;
+    QList<RejectedItem> unread;
     for (int line = 0; line < timeLines.size(); ++line) {
         const QStringList items = timeLines.at(line).split(QLatin1Char(';'));
-        const int students = line < countLines.size() ? countLines.at(line).toInt() : 0;
+        const int students = line < countLines.size() ? plainNumber(countLines.at(line)) : 0;
         for (const QString &item : items) {
             check(index < entries.size(), "one entry per item of every line");
-            check(entries.at(index) == plainReading(item, students),
-                  "every item is read as the plain reading reads it");
-            check(entries.at(index).day >= -1 && entries.at(index).day <= 7,
-                  "a weekday is -1 or 0 to 7");
+            bool matched = false;
+            const ClassEntry plain = plainReading(item, students, &matched);
+            check(entries.at(index) == plain, "every item is read as the plain reading reads it");
+            check(plain.day >= -1 && plain.day <= 7, "a weekday is -1 or 0 to 7");
+            // Items that count nowhere are named, unless they are blank.
+            if ((!matched || plain.day < 0) && !item.trimmed().isEmpty())
+                unread.append({line + 1, item});
             ++index;
         }
     }
     check(index == entries.size(), "one entry per item of every line, no more");
-
-    int previousLine = 1;
-    for (const RejectedItem &item : rejected) {
-        check(item.line >= previousLine && item.line <= timeLines.size(),
-              "unread items are named by their line, in order");
-        check(!item.text.trimmed().isEmpty(), "blank items are not named as unread");
-        previousLine = item.line;
+    check(unread.size() == rejected.size(), "the unread items are named");
+    for (int i = 0; i < unread.size(); ++i) {
+        check(unread.at(i).line == rejected.at(i).line && unread.at(i).text == rejected.at(i).text,
+              "the unread items are named by their line and as typed");
     }
-    check(rejected.size() <= entries.size(), "no more unread items than items");
 }
 
 // The labels of every row, made once: the checks allocate as little as
