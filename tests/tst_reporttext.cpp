@@ -1,25 +1,13 @@
 #include "reporttext.h"
 #include "tabletext.h"
 #include "testentries.h"
+#include "testtotals.h"
 
 #include <QtTest>
 
 #include <climits>
 
-Q_DECLARE_METATYPE(PeriodTotals)
-
 namespace {
-
-PeriodTotals totals(qint64 period4, qint64 period5, qint64 period9, qint64 period11, qint64 period12)
-{
-    PeriodTotals result;
-    result.period4 = period4;
-    result.period5 = period5;
-    result.period9 = period9;
-    result.period11 = period11;
-    result.period12 = period12;
-    return result;
-}
 
 QList<int> weeks(int from, int to)
 {
