@@ -115,11 +115,13 @@ void wholeTool(benchmark::State &state)
 {
     for (auto _ : state) {
         QString problem;
-        QList<RejectedItem> rejected;
+        QByteArray notice;
         const TermTotals term = termOfTexts(pastedText(input().list.times, &problem),
                                             pastedText(input().list.counts, &problem),
-                                            mondayFirst, &rejected);
-        benchmark::DoNotOptimize(rejectedNotice(rejected, rejected.size()).toUtf8());
+                                            mondayFirst, [&](const RejectedItem &item) {
+                                                notice += rejectedNoticeLine(item).toUtf8();
+                                            });
+        benchmark::DoNotOptimize(notice);
         benchmark::DoNotOptimize(termTableText(term, mondayFirst).toUtf8());
     }
     setCounters(state);

@@ -200,7 +200,8 @@ void checkLineByLine(const QString &timeText, const QString &countText,
                      const QList<ClassEntry> &entries, const QList<RejectedItem> &rejected)
 {
     QList<RejectedItem> unread;
-    check(termOfTexts(timeText, countText, mondayFirst, &unread) == termTotals(entries, mondayFirst),
+    const auto collect = [&](const RejectedItem &item) { unread.append(item); };
+    check(termOfTexts(timeText, countText, mondayFirst, collect) == termTotals(entries, mondayFirst),
           "the term added up line by line is the same");
     check(unread.size() == rejected.size(), "line by line, the same items are unread");
     for (int i = 0; i < unread.size(); ++i) {

@@ -176,6 +176,8 @@ void BadInputTest::givesTableOrOneLineError_data()
     const int million = 1000000;
     files("1,000,000 lines", QByteArrayLiteral("周一4节{1-8周}\n").repeated(million),
           QByteArrayLiteral("1\n").repeated(million), million);
+    files("1,000,000 unreadable lines", QByteArrayLiteral("x;\n").repeated(million),
+          QByteArrayLiteral("1\n").repeated(million), 0);
     files("1,000,000 empty lines inside", "周一4节{1-8周}" + QByteArray(million, '\n') + "x",
           "3" + QByteArray(million, '\n') + "x", 3);
 

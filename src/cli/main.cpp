@@ -137,10 +137,21 @@ int main(int argc, char *argv[])
         return LineCountsDiffer;
     }
 
-    QList<RejectedItem> rejected;
-    const TermTotals term = termOfTexts(timeText, countText, mondayFirst, &rejected);
-    if (!rejected.isEmpty())
-        write(stderr, rejectedNotice(rejected, rejected.size()) + QLatin1Char('\n'));
+    // rejectedNotice of every unread item, kept as compact UTF-8 lines: a
+    // million unread lines must not take a million list entries.
+    int unreadCount = 0;
+    QByteArray unreadLines;
+    const TermTotals term = termOfTexts(timeText, countText, mondayFirst,
+                                        [&](const RejectedItem &item) {
+                                            ++unreadCount;
+                                            unreadLines += '\n';
+                                            unreadLines += rejectedNoticeLine(item).toUtf8();
+                                        });
+    if (unreadCount > 0) {
+        write(stderr, rejectedNoticeHeading(unreadCount));
+        fwrite(unreadLines.constData(), 1, size_t(unreadLines.size()), stderr);
+        write(stderr, QStringLiteral("\n"));
+    }
 
     if (oneView) {
         const PeriodTotals &totals = term[viewWeek - 1][viewDay - int(mondayFirst)];

@@ -88,21 +88,21 @@ void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay
 }
 
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       QList<RejectedItem> *rejected)
+                       const UnreadItemHandler &unread)
 {
     TermTotals term{};
-    QStringList unread;
+    QStringList unreadItems;
     int timeStart = 0;
     int countStart = 0;
     for (int line = 1; timeStart >= 0; ++line) {
         const QString timeLine = nextLine(timeText, &timeStart);
         // Missing head-count lines count as empty, as in buildEntries.
         const QString countLine = countStart >= 0 ? nextLine(countText, &countStart) : QString();
-        addToTerm(term, parseTimeLine(timeLine, countLine, firstDay, rejected ? &unread : nullptr),
+        addToTerm(term, parseTimeLine(timeLine, countLine, firstDay, unread ? &unreadItems : nullptr),
                   firstDay);
-        for (const QString &item : qAsConst(unread))
-            rejected->append({line, item});
-        unread.clear();
+        for (const QString &item : qAsConst(unreadItems))
+            unread({line, item});
+        unreadItems.clear();
     }
     return term;
 }

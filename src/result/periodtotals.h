@@ -9,6 +9,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <functional>
 
 // Students in class in the five reported periods of one week and weekday.
 // An entry counts under its last period only. The sums are 64-bit so that
@@ -42,11 +43,14 @@ TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
 // entries of every line in turn gives termTotals of all of them.
 void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay);
 
+// Told of each item that counts nowhere, in the order and form in which
+// buildEntries names them.
+using UnreadItemHandler = std::function<void(const RejectedItem &)>;
+
 // termTotals of what buildEntries makes of the two texts split into lines,
 // read line by line so that memory grows with the texts and not with their
-// number of items. Unread items go to *rejected (when given) as buildEntries
-// puts them.
+// number of items; unread items go to `unread` one by one, when it is given.
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       QList<RejectedItem> *rejected = nullptr);
+                       const UnreadItemHandler &unread = {});
 
 #endif // PERIODTOTALS_H

@@ -94,13 +94,21 @@ QString termTableText(const TermTotals &term, bool firstDay)
     return text;
 }
 
+QString rejectedNoticeHeading(int count)
+{
+    return QStringLiteral("有 %1 项上课时间无法识别，未计入统计：").arg(count);
+}
+
+QString rejectedNoticeLine(const RejectedItem &item)
+{
+    return QStringLiteral("第%1行：").arg(item.line) + shown(item.text);
+}
+
 QString rejectedNotice(const QList<RejectedItem> &rejected, int limit)
 {
-    QString text = QStringLiteral("有 %1 项上课时间无法识别，未计入统计：").arg(rejected.size());
-    for (int i = 0; i < rejected.size() && i < limit; ++i) {
-        text += QStringLiteral("\n第%1行：").arg(rejected.at(i).line)
-                + shown(rejected.at(i).text);
-    }
+    QString text = rejectedNoticeHeading(rejected.size());
+    for (int i = 0; i < rejected.size() && i < limit; ++i)
+        text += QLatin1Char('\n') + rejectedNoticeLine(rejected.at(i));
     if (rejected.size() > limit)
         text += QStringLiteral("\n……");
     return text;

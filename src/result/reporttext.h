@@ -23,4 +23,9 @@ QString termTableText(const TermTotals &term, bool firstDay);
 // of them by line.
 QString rejectedNotice(const QList<RejectedItem> &rejected, int limit);
 
+// The notice's first line, and the line that names one item, for writing the
+// notice piece by piece.
+QString rejectedNoticeHeading(int count);
+QString rejectedNoticeLine(const RejectedItem &item);
+
 #endif // REPORTTEXT_H
