@@ -48,8 +48,9 @@ fuzz:
 bench:
 	@$(MAKE) --no-print-directory configure BUILD_DIR=$(BENCH_DIR) BUILD_TYPE=Release \
 		TARGET_PACKAGES="$(BENCH_PACKAGES)" CMAKE_OPTIONS="-DCLASSCOUNT_BENCH=ON -DBUILD_TESTING=OFF"
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target classcount-bench classcount-generate classcount-table
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target classcount-bench classcount-bench-desktop classcount-generate classcount-table
 	$(BENCH_DIR)/bin/classcount-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BENCH_DIR)/bin/classcount-bench-desktop --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bench/time-cli $(BENCH_DIR)/bin
 
 # $(BUILD_DIR)/classcount_<version>_amd64.deb, its dependencies read off the binaries.
