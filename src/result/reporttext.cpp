@@ -2,8 +2,6 @@
 
 #include "weekdays.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr int alwaysExportedWeeks = 18;
@@ -12,14 +10,6 @@ constexpr int longestItemShown = 60;
 QString number(qint64 value)
 {
     return QString::number(value);
-}
-
-// The digits of QString::number(value), without a string of their own.
-void appendNumber(QString &text, qint64 value)
-{
-    char digits[24];
-    const int length = std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
-    text += QLatin1String(digits, length);
 }
 
 bool isEmptyWeek(const std::array<PeriodTotals, 7> &week)
@@ -86,7 +76,7 @@ QString termTableText(const TermTotals &term, bool firstDay)
             for (qint64 value : {totals.period4, totals.period5, totals.period9,
                                  totals.period11, totals.period12}) {
                 text += tab;
-                appendNumber(text, value);
+                text += number(value);
             }
             text += QLatin1Char('\n');
         }
