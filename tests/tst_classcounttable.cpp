@@ -55,6 +55,7 @@ private slots:
     void rejectedItems();
     void largeHeadCounts();
     void help();
+    void version();
 
 private:
     QString file(const QString &name, const QByteArray &bytes);
@@ -337,8 +338,20 @@ void TestClassCountTable::help()
     const Run result = run({QStringLiteral("--help")});
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.startsWith("Usage: classcount-table [options] TIMES_FILE COUNTS_FILE\n"),
+             result.out.constData());
     QVERIFY(result.out.contains("--week"));
     QVERIFY(result.out.contains("--day"));
+    QVERIFY(result.out.contains("--version"));
+}
+
+void TestClassCountTable::version()
+{
+    const Run result = run({QStringLiteral("--version")});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("classcount-table " CLASSCOUNT_VERSION "\n"));
+    QCOMPARE(result.err, QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestClassCountTable)

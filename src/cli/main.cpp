@@ -73,12 +73,25 @@ bool readNumber(const QCommandLineParser &options, const QString &name, int lowe
     return ok && *value >= lowest && *value <= highest;
 }
 
+// The usage line names the program as it is installed, not by the path it
+// was started by, so that a manual page made from it reads right.
+QString helpText(const QCommandLineParser &options)
+{
+    QString text = options.helpText();
+    const QString startedAs = QCoreApplication::arguments().constFirst();
+    const int at = text.indexOf(startedAs);
+    if (at >= 0)
+        text.replace(at, startedAs.size(), QCoreApplication::applicationName());
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("classcount-table"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CLASSCOUNT_VERSION));
     qInstallMessageHandler(dropDebugMessages);
 
     QCommandLineParser options;
@@ -87,12 +100,15 @@ int main(int argc, char *argv[])
             "或用 --week 和 --day 输出某周某天的结果。文件名为 - 时读标准输入。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
+    // Not addVersionOption(): its description would be in English.
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("显示版本号。"));
     const QCommandLineOption week(QStringLiteral("week"), QStringLiteral("周数，1 到 29。"),
                                   QStringLiteral("W"));
     const QCommandLineOption day(QStringLiteral("day"),
                                  QStringLiteral("星期，1（周一）到 7（周日）。"),
                                  QStringLiteral("D"));
     options.addOption(help);
+    options.addOption(version);
     options.addOption(week);
     options.addOption(day);
     options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
@@ -103,7 +119,11 @@ int main(int argc, char *argv[])
     if (!options.parse(QCoreApplication::arguments()))
         return fail(options.errorText());
     if (options.isSet(help)) {
-        write(stdout, options.helpText());
+        write(stdout, helpText(options));
+        return Success;
+    }
+    if (options.isSet(version)) {
+        write(stdout, QStringLiteral("classcount-table %1\n").arg(QCoreApplication::applicationVersion()));
         return Success;
     }
     const QStringList files = options.positionalArguments();
