@@ -51,8 +51,14 @@ void TestPastedText::decodedText_data()
     QTest::newRow("UTF-8 with byte-order mark") << QByteArrayLiteral("\xEF\xBB\xBF") + twoLines.toUtf8() << twoLines;
     QTest::newRow("byte-order mark alone") << QByteArrayLiteral("\xEF\xBB\xBF") << QString();
     QTest::newRow("GB18030") << encoded("GB18030", twoLines) << twoLines;
+    // Written out, as the toolkit's own codec cannot be trusted with them:
+    // 周 is D6 DC; four bytes from 90 30 81 30 on lie beyond the BMP.
     QTest::newRow("GB18030 four-byte character")
-            << encoded("GB18030", QStringLiteral("周一\U00020000第1节{第1周}")) << QStringLiteral("周一\U00020000第1节{第1周}");
+            << QByteArrayLiteral("\xD6\xDC\x95\x32\x82\x36\xD6\xDC") << QStringLiteral("周\U00020000周");
+    QTest::newRow("GB18030 first and last beyond the BMP")
+            << QByteArrayLiteral("\x90\x30\x81\x30\xE3\x32\x9A\x35") << QStringLiteral("\U00010000\U0010FFFF");
+    QTest::newRow("GB18030 four bytes inside the BMP")
+            << QByteArrayLiteral("\x81\x30\x81\x30\xD6\xDC") << QStringLiteral("\u0080周");
     QTest::newRow("UTF-16 little-endian") << utf16(twoLines, true) << twoLines;
     QTest::newRow("UTF-16 big-endian") << utf16(twoLines, false) << twoLines;
     QTest::newRow("valid UTF-8 is read as UTF-8") << QByteArrayLiteral("\xE5\x91\xA8") << QStringLiteral("周");
@@ -97,6 +103,8 @@ void TestPastedText::notText_data()
     QTest::newRow("lone 0x80") << QByteArrayLiteral("\x80");
     QTest::newRow("invalid GB18030 byte after Chinese text") << encoded("GB18030", timeLine).append('\xFF');
     QTest::newRow("truncated GB18030 character") << encoded("GB18030", timeLine).append('\xD6');
+    QTest::newRow("GB18030 four bytes beyond U+10FFFF") << QByteArrayLiteral("\xD6\xDC\xE3\x32\x9A\x36");
+    QTest::newRow("truncated GB18030 four bytes") << QByteArrayLiteral("\xD6\xDC\x95\x32\x82");
     QTest::newRow("NUL in UTF-8") << QByteArray("20\0" "30", 5);
     QTest::newRow("NUL in GB18030") << encoded("GB18030", timeLine).append('\0');
     QTest::newRow("NUL in UTF-16") << utf16(QStringLiteral("20"), true).append(QByteArray(2, '\0'));

@@ -1,5 +1,7 @@
 #include "pastedtext.h"
 
+#include "gb18030.h"
+
 #include <QTextCodec>
 
 namespace {
@@ -16,16 +18,6 @@ bool decode(const char *codecName, const QByteArray &bytes, QString *text)
     QTextCodec::ConverterState state;
     *text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
     return state.invalidChars == 0 && state.remainingChars == 0;
-}
-
-// Where the GB18030 codec comes from ICU, it counts neither invalid nor
-// truncated sequences: it puts in replacement characters and silently keeps
-// a truncated sequence back. GB18030 maps every character both ways, so the
-// text is valid exactly when it encodes back to the same bytes.
-bool decodeGb18030(const QByteArray &bytes, QString *text)
-{
-    QTextCodec *codec = QTextCodec::codecForName("GB18030");
-    return decode("GB18030", bytes, text) && codec->fromUnicode(*text) == bytes;
 }
 
 // The UTF-16 codec passes unpaired surrogates through, though they encode
