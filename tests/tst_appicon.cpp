@@ -29,7 +29,7 @@ void checkPicture(const QIcon &icon)
 
 void TestAppIcon::builtInIconRenders()
 {
-    checkPicture(QIcon(QStringLiteral(":/classcount.svg")));
+    checkPicture(builtInIcon());
 }
 
 // Whether it comes from an installed theme or from the built-in copy, it is
