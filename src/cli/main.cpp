@@ -4,6 +4,7 @@
 #include "pastedtext.h"
 #include "periodtotals.h"
 #include "reporttext.h"
+#include "standardstreams.h"
 #include "timeparser.h"
 
 #include <QCommandLineParser>
@@ -20,8 +21,7 @@ constexpr bool mondayFirst = true;
 
 void write(FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    fwrite(bytes.constData(), 1, bytes.size(), stream);
+    writeUtf8(stream, text.toUtf8());
 }
 
 int fail(const QString &problem)
@@ -89,6 +89,7 @@ QString helpText(const QCommandLineParser &options)
 
 int main(int argc, char *argv[])
 {
+    useBinaryStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("classcount-table"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLASSCOUNT_VERSION));
@@ -169,7 +170,7 @@ int main(int argc, char *argv[])
                                         });
     if (unreadCount > 0) {
         write(stderr, rejectedNoticeHeading(unreadCount));
-        fwrite(unreadLines.constData(), 1, size_t(unreadLines.size()), stderr);
+        writeUtf8(stderr, unreadLines);
         write(stderr, QStringLiteral("\n"));
     }
 
