@@ -55,7 +55,8 @@ private slots:
     void copyAll_data();
     void copyAll();
     void copyAllKeepsSelection();
-    void copyAllReportsClipboardFailure();
+    void copyAllReadsClipboardBack_data();
+    void copyAllReadsClipboardBack();
     void unreadNotice_data();
     void unreadNotice();
     void unreadNoticeIsPlainText();
@@ -277,13 +278,34 @@ void tst_ShowWindow::copyAllKeepsSelection()
     QCOMPARE(dayChanges.count(), 0);
 }
 
-void tst_ShowWindow::copyAllReportsClipboardFailure()
+void tst_ShowWindow::copyAllReadsClipboardBack_data()
 {
-    // Another program that grabs the clipboard at once leaves our table out.
+    QTest::addColumn<bool>("crLf");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+
+    QTest::newRow("another program takes the clipboard")
+            << false << QStringLiteral("复制失败") << QMessageBox::Warning;
+    QTest::newRow("the table comes back with CR LF line ends")
+            << true << QStringLiteral("操作完成") << QMessageBox::Information;
+}
+
+// Another program that grabs the clipboard at once leaves our table out;
+// Windows keeping the table with CR LF line ends does not.
+void tst_ShowWindow::copyAllReadsClipboardBack()
+{
+    QFETCH(bool, crLf);
+    QFETCH(QString, title);
+    QFETCH(QMessageBox::Icon, icon);
+
     QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
     const QString intruder = QStringLiteral("someone else's text");
     const QMetaObject::Connection grab = connect(clipboard, &QClipboard::dataChanged, this, [&] {
-        if (clipboard->text() != intruder)
+        const QString text = clipboard->text();
+        if (crLf && !text.isEmpty() && !text.contains(QLatin1Char('\r')))
+            clipboard->setText(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+        else if (!crLf && text != intruder)
             clipboard->setText(intruder);
     });
 
@@ -293,10 +315,12 @@ void tst_ShowWindow::copyAllReportsClipboardFailure()
     disconnect(grab);
 
     QVERIFY(box.seen);
-    QCOMPARE(box.title, QStringLiteral("复制失败"));
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QVERIFY(box.text.contains(QStringLiteral("剪贴板")));
-    QCOMPARE(clipboard->text(), intruder);
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.icon, icon);
+    if (!crLf) {
+        QVERIFY(box.text.contains(QStringLiteral("剪贴板")));
+        QCOMPARE(clipboard->text(), intruder);
+    }
 }
 
 void tst_ShowWindow::unreadNotice_data()

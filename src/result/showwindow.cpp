@@ -97,8 +97,11 @@ void ShowWindow::slotCopyAll()
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(table, QClipboard::Clipboard);
     // Without a clipboard owner, or when another program takes it at once,
-    // the table never arrives; say so instead of claiming success.
-    if (clipboard->text(QClipboard::Clipboard) != table) {
+    // the table never arrives; say so instead of claiming success. Windows
+    // may hand the text back with CR LF line ends: it arrived all the same.
+    QString arrived = clipboard->text(QClipboard::Clipboard);
+    arrived.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (arrived != table) {
         QMessageBox::warning(this, QStringLiteral("复制失败"),
                              QStringLiteral("无法写入剪贴板，表格没有复制。"),
                              QMessageBox::Ok);
