@@ -1,0 +1,57 @@
+# The Windows build: icon and version information in the .exe files, and
+# what users download: a zip to run from anywhere and an installer.
+
+configure_file(data/windows/usage.txt usage.txt @ONLY)
+
+# One resource script per program: its version information, and the icon
+# for the desktop program.
+function(classcount_version_resource target description)
+    set(CLASSCOUNT_RC_NAME ${target})
+    set(CLASSCOUNT_RC_DESCRIPTION ${description})
+    set(CLASSCOUNT_RC_ICON "")
+    if(ARGN)
+        set(CLASSCOUNT_RC_ICON "1 ICON \"${ARGN}\"")
+    endif()
+    set(rc ${PROJECT_BINARY_DIR}/${target}.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/data/windows/version.rc.in ${rc} @ONLY)
+    target_sources(${target} PRIVATE ${rc})
+    if(ARGN)
+        set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${ARGN})
+    endif()
+endfunction()
+
+enable_language(RC)
+classcount_version_resource(classcount "上课人数统计" ${CLASSCOUNT_ICO})
+classcount_version_resource(classcount-table "上课人数统计（命令行）")
+
+# The zip holds one folder, so that unpacking it makes no mess.
+set(dist_name classcount-${PROJECT_VERSION}-win64)
+set(CLASSCOUNT_DIST_DIR ${PROJECT_BINARY_DIR}/dist/${dist_name})
+set(zip ${PROJECT_BINARY_DIR}/${dist_name}.zip)
+set(CLASSCOUNT_INSTALLER ${PROJECT_BINARY_DIR}/${dist_name}-setup.exe)
+configure_file(data/windows/installer.nsi.in installer.nsi @ONLY)
+
+find_program(MINGW_STRIP ${CLASSCOUNT_MINGW}-strip REQUIRED)
+find_program(ZIP zip REQUIRED)
+find_program(MAKENSIS makensis REQUIRED)
+
+add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CLASSCOUNT_DIST_DIR} ${zip}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CLASSCOUNT_DIST_DIR}
+    COMMAND ${MINGW_STRIP} -o ${CLASSCOUNT_DIST_DIR}/classcount.exe $<TARGET_FILE:classcount>
+    COMMAND ${MINGW_STRIP} -o ${CLASSCOUNT_DIST_DIR}/classcount-table.exe $<TARGET_FILE:classcount-table>
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/LICENSE -DOUTPUT=${CLASSCOUNT_DIST_DIR}/LICENSE
+            -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_BINARY_DIR}/usage.txt
+            -DOUTPUT=${CLASSCOUNT_DIST_DIR}/使用说明.txt -DBOM=ON
+            -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
+    # -UN=UTF8 marks the Chinese file name as UTF-8, which Windows' own zip
+    # folders read; -X leaves out Unix owners and times of access.
+    COMMAND ${CMAKE_COMMAND} -E chdir ${PROJECT_BINARY_DIR}/dist
+            ${ZIP} -q -X -r -UN=UTF8 ${zip} ${dist_name}
+    COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 ${PROJECT_BINARY_DIR}/installer.nsi
+    DEPENDS classcount classcount-table ${PROJECT_SOURCE_DIR}/LICENSE
+            ${PROJECT_BINARY_DIR}/usage.txt ${PROJECT_BINARY_DIR}/installer.nsi
+            ${CLASSCOUNT_ICO} ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
+    VERBATIM)
+add_custom_target(windows-dist DEPENDS ${zip} ${CLASSCOUNT_INSTALLER})

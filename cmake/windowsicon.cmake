@@ -1,0 +1,33 @@
+# The program's icon for Windows, made from data/classcount.svg with Debian's
+# librsvg and icoutils: PNG renderings for the toolkit's resource system and
+# an .ico for the .exe files. Sets CLASSCOUNT_ICON_QRC and CLASSCOUNT_ICO.
+
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(ICOTOOL icotool REQUIRED)
+
+set(svg ${PROJECT_SOURCE_DIR}/data/classcount.svg)
+set(icon_dir ${PROJECT_BINARY_DIR}/icon)
+set(pngs)
+set(qrc_entries)
+foreach(size 16 24 32 48 64 128 256)
+    set(png ${icon_dir}/classcount-${size}.png)
+    add_custom_command(OUTPUT ${png}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_dir}
+                       COMMAND ${RSVG_CONVERT} --width ${size} --height ${size} --output ${png} ${svg}
+                       DEPENDS ${svg}
+                       VERBATIM)
+    list(APPEND pngs ${png})
+    string(APPEND qrc_entries "        <file>classcount-${size}.png</file>\n")
+endforeach()
+
+set(CLASSCOUNT_ICON_QRC ${icon_dir}/classcount.qrc)
+file(WRITE ${CLASSCOUNT_ICON_QRC}
+     "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/icon\">\n"
+     "${qrc_entries}    </qresource>\n</RCC>\n")
+
+set(CLASSCOUNT_ICO ${icon_dir}/classcount.ico)
+add_custom_command(OUTPUT ${CLASSCOUNT_ICO}
+                   COMMAND ${ICOTOOL} --create --output ${CLASSCOUNT_ICO} ${pngs}
+                   DEPENDS ${pngs}
+                   VERBATIM)
+add_custom_target(classcount-ico DEPENDS ${CLASSCOUNT_ICO})
