@@ -9,36 +9,48 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 300
 BENCH_DIR ?= build-bench
 
-BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools
-RUN_PACKAGES := $(BUILD_PACKAGES) libqt5svg5 cjk-font
-TEST_PACKAGES := $(BUILD_PACKAGES) time
+# The build embeds the toolkit's Chinese catalogue and runs help2man on
+# classcount-table for its manual page.
+BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n help2man
+RUN_PACKAGES := libqt5svg5 cjk-font
+# The SVG plug-in draws the window icon; the validators and man check the
+# menu entry, the AppStream metadata and the manual pages.
+TEST_PACKAGES := time libqt5svg5 desktop-file-utils appstream man-db
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_PACKAGES := libbenchmark-dev time
-
-# The SVG plug-in draws the window icon; the validators check the menu entry
-# and the AppStream metadata.
-TEST_PACKAGES += libqt5svg5 desktop-file-utils appstream
 PACKAGE_PACKAGES := dpkg-dev file
-PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian
+PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 
-.PHONY: run test test-sanitize fuzz bench build configure clean package package-check
+# cmake runs the parallel jobs; the targets here run one after the other, in
+# the order written, and do not announce the folders they run in.
+.NOTPARALLEL:
+MAKEFLAGS += --no-print-directory
 
-run: build
-	@tools/install-deps $(RUN_PACKAGES)
+.PHONY: run desktop-session test test-sanitize fuzz bench build configure clean package package-check
+
+run: TARGET_PACKAGES += $(RUN_PACKAGES)
+run: desktop-session build
 	$(BUILD_DIR)/bin/classcount
 
-test: TARGET_PACKAGES = $(TEST_PACKAGES)
+# Before anything is installed or built: without a session the toolkit aborts.
+desktop-session:
+	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { \
+		echo "classcount 是桌面程序，需要图形桌面会话（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）；没有桌面时可用 make test 编译并运行全部测试。" >&2; \
+		exit 1; }
+
+# The ctest summary comes last, so that it is what a user reads.
+test: TARGET_PACKAGES += $(TEST_PACKAGES)
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
-	@$(MAKE) --no-print-directory test BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DCLASSCOUNT_SANITIZE=ON
+	@$(MAKE) test BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DCLASSCOUNT_SANITIZE=ON
 
 # Fuzzes the core for FUZZ_SECONDS; new inputs go to $(FUZZ_DIR)/corpus, the
 # checked-in seeds stay as they are, and a failing input is saved in $(FUZZ_DIR).
 fuzz:
-	@$(MAKE) --no-print-directory configure BUILD_DIR=$(FUZZ_DIR) TARGET_PACKAGES="$(FUZZ_PACKAGES)" \
+	@$(MAKE) configure BUILD_DIR=$(FUZZ_DIR) TARGET_PACKAGES="$(FUZZ_PACKAGES)" \
 		CMAKE_OPTIONS="-DCMAKE_CXX_COMPILER=clang++ -DCLASSCOUNT_FUZZ=ON -DBUILD_TESTING=OFF"
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target classcount-fuzz
 	mkdir -p $(FUZZ_DIR)/corpus
@@ -46,7 +58,7 @@ fuzz:
 		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus
 
 bench:
-	@$(MAKE) --no-print-directory configure BUILD_DIR=$(BENCH_DIR) BUILD_TYPE=Release \
+	@$(MAKE) configure BUILD_DIR=$(BENCH_DIR) BUILD_TYPE=Release \
 		TARGET_PACKAGES="$(BENCH_PACKAGES)" CMAKE_OPTIONS="-DCLASSCOUNT_BENCH=ON -DBUILD_TESTING=OFF"
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target classcount-bench classcount-bench-desktop classcount-generate classcount-table
 	$(BENCH_DIR)/bin/classcount-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -54,21 +66,27 @@ bench:
 	bench/time-cli $(BENCH_DIR)/bin
 
 # $(BUILD_DIR)/classcount_<version>_amd64.deb, its dependencies read off the binaries.
-package: TARGET_PACKAGES = $(PACKAGE_PACKAGES)
+package: TARGET_PACKAGES += $(PACKAGE_PACKAGES)
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Checks the package without installing it.
+package-check: TARGET_PACKAGES += $(PACKAGE_CHECK_PACKAGES)
 package-check: package
-	@tools/install-deps $(PACKAGE_CHECK_PACKAGES)
 	tools/check-package $(BUILD_DIR)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# cmake runs again, on a fresh cache, whenever the build type or the options
+# differ from those the build folder was configured with.
+CONFIGURE_ARGS = $(strip -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_OPTIONS))
+CONFIGURE = cmake --fresh --log-level=NOTICE -S . -B $(BUILD_DIR) $(CONFIGURE_ARGS)
 configure:
-	@tools/install-deps $(BUILD_PACKAGES) $(TARGET_PACKAGES)
-	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_OPTIONS)
+	@tools/install-deps --log $(BUILD_DIR)/install-deps.log $(BUILD_PACKAGES) $(TARGET_PACKAGES)
+	@if [ ! -f $(BUILD_DIR)/CMakeCache.txt ] || [ "$$(cat $(BUILD_DIR)/configure-args 2>/dev/null)" != '$(CONFIGURE_ARGS)' ]; then \
+		echo '$(CONFIGURE)' && $(CONFIGURE) && echo '$(CONFIGURE_ARGS)' >$(BUILD_DIR)/configure-args; \
+	fi
 
 clean:
 	rm -rf $(BUILD_DIR)

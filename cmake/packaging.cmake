@@ -16,6 +16,34 @@ install(FILES data/${CLASSCOUNT_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# Manual pages, gzipped as Debian ships them. help2man writes
+# classcount-table's from its --help and --version, so it has to run the
+# program: not possible when cross-compiling.
+if(NOT CMAKE_CROSSCOMPILING)
+    find_program(HELP2MAN help2man REQUIRED)
+    string(TIMESTAMP CLASSCOUNT_MAN_DATE "%B %Y" UTC)
+    configure_file(man/classcount.1.in classcount.1.raw @ONLY)
+    set(man_sed ${PROJECT_SOURCE_DIR}/man/chinese-text.sed)
+    set(finish_page sh -c "sed -E -f \"$1\" \"$2\" | gzip -9 -n > \"$3\"" finish_page ${man_sed})
+    # In its default C locale help2man would write "?" for every Chinese character.
+    add_custom_command(OUTPUT classcount-table.1.raw
+                       COMMAND ${CMAKE_COMMAND} -E env ${CLASSCOUNT_SANITIZER_ENVIRONMENT}
+                               ${HELP2MAN} --locale=C.UTF-8 --no-info
+                               --include=${PROJECT_SOURCE_DIR}/man/classcount-table.h2m
+                               --output=classcount-table.1.raw $<TARGET_FILE:classcount-table>
+                       DEPENDS classcount-table man/classcount-table.h2m
+                       VERBATIM)
+    foreach(page classcount classcount-table)
+        add_custom_command(OUTPUT ${page}.1.gz
+                           COMMAND ${finish_page} ${page}.1.raw ${page}.1.gz
+                           DEPENDS ${PROJECT_BINARY_DIR}/${page}.1.raw ${man_sed}
+                           VERBATIM)
+        list(APPEND man_pages ${PROJECT_BINARY_DIR}/${page}.1.gz)
+    endforeach()
+    add_custom_target(manual-pages ALL DEPENDS ${man_pages})
+    install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
 set(CPACK_PACKAGE_CONTACT "classcount developers <classcount@example.org>")
 
 # Debian's changelog of a native package: the version and the day the build
@@ -61,7 +89,15 @@ if(BUILD_TESTING)
     add_test(NAME metainfo_valid
              COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/validate-metainfo
                      ${install_prefix}/${CMAKE_INSTALL_DATADIR}/metainfo/${CLASSCOUNT_APP_ID}.metainfo.xml)
+    set(installed_tests install_layout desktop_entry_valid metainfo_valid)
+    if(TARGET manual-pages)
+        set(man1 ${install_prefix}/${CMAKE_INSTALL_MANDIR}/man1)
+        add_test(NAME manual_pages
+                 COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check-manual-pages
+                         ${man1}/classcount.1.gz ${man1}/classcount-table.1.gz)
+        list(APPEND installed_tests manual_pages)
+    endif()
     # Exit status 77: the validator is not installed ("make test" installs it).
-    set_tests_properties(install_layout desktop_entry_valid metainfo_valid
+    set_tests_properties(${installed_tests}
                          PROPERTIES FIXTURES_REQUIRED installed SKIP_RETURN_CODE 77)
 endif()

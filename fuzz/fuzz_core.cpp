@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -33,17 +34,18 @@ void check(bool holds, const char *what)
     }
 }
 
-// Every unread item would be logged; that is only noise here.
+// Every unread class time would be logged; that is only noise here.
 void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtDebugMsg)
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-QString decoded(const QByteArray &bytes)
+QString decoded(const QByteArray &bytes, int *firstLine)
 {
     QString problem;
-    const QString text = pastedText(bytes, &problem);
+    const QString text = pastedText(bytes, &problem, firstLine);
+    check(*firstLine >= 1, "a text begins on line 1 or later");
     check(problem.isEmpty() || text.isEmpty(), "a file that is no text gives no text");
     check(text == text.trimmed(), "pasted text is trimmed");
     check(!text.contains(QLatin1Char('\r')) && !text.contains(QChar(u'\0')),
@@ -65,6 +67,48 @@ int plainNumber(QString text)
             c = QLatin1Char(char('0' + c.digitValue()));
     }
     return text.toInt();
+}
+
+// A head count the plain way: trimmed, an integer or a whole number as a
+// spreadsheet shows it ("1,500.00"), matched by a pattern.
+int plainHeadCount(const QString &line, bool *named, UncountedItem::Kind *kind)
+{
+    *named = false;
+    const QString text = line.trimmed();
+    if (text.isEmpty())
+        return 0;
+    QRegExp form(QStringLiteral("([+-]?)(\\d+|\\d{1,3}(,\\d{3})+)(\\.(\\d+))?"));
+    *named = true;
+    *kind = UncountedItem::UnreadHeadCount;
+    if (!form.exactMatch(text))
+        return 0;
+    for (QChar c : form.cap(5)) {
+        if (c.digitValue() != 0)
+            return 0;
+    }
+    QString digits = form.cap(2).remove(QLatin1Char(','));
+    for (QChar &c : digits)
+        c = QLatin1Char(char('0' + c.digitValue()));
+    bool inRange = false;
+    const qint64 value = (form.cap(1) + digits).toLongLong(&inRange);
+    if (!inRange || value < INT_MIN || value > INT_MAX) {
+        *kind = UncountedItem::HeadCountTooLarge;
+        return 0;
+    }
+    *named = false;
+    return int(value);
+}
+
+// Whether totalsFor counts the entry, made to count, in any teaching week.
+bool countsInSomeWeek(ClassEntry entry)
+{
+    entry.lastPeriod = 4;
+    entry.students = 1;
+    for (int week = 1; week <= lastTeachingWeek; ++week) {
+        if (totalsFor({entry}, week, entry.day).period4 > 0)
+            return true;
+    }
+    return false;
 }
 
 // An item read the plain way: new pattern objects, every capture copied out,
@@ -113,13 +157,20 @@ bool operator==(const ClassEntry &a, const ClassEntry &b)
 }
 
 void checkEntries(const QStringList &timeLines, const QStringList &countLines,
-                  const QList<ClassEntry> &entries, const QList<RejectedItem> &rejected)
+                  FirstLines firstLines, const QList<ClassEntry> &entries,
+                  const QList<UncountedItem> &uncounted)
 {
     int index = 0;
-    QList<RejectedItem> unread;
+    QList<UncountedItem> expected;
     for (int line = 0; line < timeLines.size(); ++line) {
         const QStringList items = timeLines.at(line).split(QLatin1Char(';'));
-        const int students = line < countLines.size() ? plainNumber(countLines.at(line)) : 0;
+        const QString countLine = line < countLines.size() ? countLines.at(line) : QString();
+        bool countNamed = false;
+        UncountedItem::Kind countKind = UncountedItem::UnreadHeadCount;
+        const int students = plainHeadCount(countLine, &countNamed, &countKind);
+        const int timeLine = firstLines.time + line;
+        const int headCountLine = firstLines.headCount + line;
+        bool allBlank = true;
         for (const QString &item : items) {
             check(index < entries.size(), "one entry per item of every line");
             bool matched = false;
@@ -127,17 +178,22 @@ void checkEntries(const QStringList &timeLines, const QStringList &countLines,
             check(entries.at(index) == plain, "every item is read as the plain reading reads it");
             check(plain.day >= -1 && plain.day <= 7, "a weekday is -1 or 0 to 7");
             // Items that count nowhere are named, unless they are blank.
-            if ((!matched || plain.day < 0) && !item.trimmed().isEmpty())
-                unread.append({line + 1, item});
+            if (!item.trimmed().isEmpty()) {
+                allBlank = false;
+                if (!matched || plain.day < 0)
+                    expected.append({timeLine, item, UncountedItem::UnreadTime});
+                else if (!countsInSomeWeek(plain))
+                    expected.append({timeLine, item, UncountedItem::NoTeachingWeek});
+            }
             ++index;
         }
+        if (countNamed)
+            expected.append({headCountLine, countLine, countKind});
+        if (allBlank && students != 0)
+            expected.append({headCountLine, countLine, UncountedItem::NoClassTime});
     }
     check(index == entries.size(), "one entry per item of every line, no more");
-    check(unread.size() == rejected.size(), "the unread items are named");
-    for (int i = 0; i < unread.size(); ++i) {
-        check(unread.at(i).line == rejected.at(i).line && unread.at(i).text == rejected.at(i).text,
-              "the unread items are named by their line and as typed");
-    }
+    check(expected == uncounted, "the uncounted items are named by their line, kind and as typed");
 }
 
 // The labels of every row, made once: the checks allocate as little as
@@ -196,17 +252,40 @@ bool operator==(const TermTotals &a, const TermTotals &b)
 }
 
 // The command-line tool adds up the term line by line, without the entries.
-void checkLineByLine(const QString &timeText, const QString &countText,
-                     const QList<ClassEntry> &entries, const QList<RejectedItem> &rejected)
+void checkLineByLine(const QString &timeText, const QString &countText, FirstLines firstLines,
+                     const QList<ClassEntry> &entries, const QList<UncountedItem> &uncounted)
 {
-    QList<RejectedItem> unread;
-    const auto collect = [&](const RejectedItem &item) { unread.append(item); };
-    check(termOfTexts(timeText, countText, mondayFirst, collect) == termTotals(entries, mondayFirst),
+    QList<UncountedItem> named;
+    const auto collect = [&](const UncountedItem &item) { named.append(item); };
+    check(termOfTexts(timeText, countText, mondayFirst, collect, firstLines)
+                  == termTotals(entries, mondayFirst),
           "the term added up line by line is the same");
-    check(unread.size() == rejected.size(), "line by line, the same items are unread");
-    for (int i = 0; i < unread.size(); ++i) {
-        check(unread.at(i).line == rejected.at(i).line && unread.at(i).text == rejected.at(i).text,
-              "line by line, the same items are unread");
+    check(named == uncounted, "line by line, the same items are named");
+}
+
+bool pairsSurrogates(const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return false;
+    }
+    return true;
+}
+
+void checkNotice(const QList<UncountedItem> &uncounted)
+{
+    const UncountedTally counts = tally(uncounted);
+    int total = 0;
+    for (int count : counts)
+        total += count;
+    check(total == uncounted.size(), "the heading counts every item once");
+    check(uncountedHeading(counts).endsWith(QStringLiteral("：")), "the heading ends in a colon");
+    for (const UncountedItem &item : uncounted) {
+        const QString line = uncountedLine(item);
+        check(line.startsWith(QStringLiteral("第%1行：").arg(item.line)), "an item is named by its line");
+        check(pairsSurrogates(line), "a shortened item keeps whole characters");
     }
 }
 
@@ -256,21 +335,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                      int(size));
     const int separator = bytes.indexOf('\0');
-    const QString timeText = decoded(separator < 0 ? bytes : bytes.left(separator));
-    const QString countText = decoded(separator < 0 ? QByteArray() : bytes.mid(separator + 1));
+    FirstLines firstLines;
+    const QString timeText = decoded(separator < 0 ? bytes : bytes.left(separator), &firstLines.time);
+    const QString countText = decoded(separator < 0 ? QByteArray() : bytes.mid(separator + 1),
+                                      &firstLines.headCount);
 
     const QStringList timeLines = splitLines(timeText);
     const QStringList countLines = splitLines(countText);
     QList<ClassEntry> entries;
-    QList<RejectedItem> rejected;
-    buildEntries(timeLines, countLines, entries, mondayFirst, &rejected);
-    checkEntries(timeLines, countLines, entries, rejected);
+    QList<UncountedItem> uncounted;
+    buildEntries(timeLines, countLines, entries, mondayFirst,
+                 [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
+    checkEntries(timeLines, countLines, firstLines, entries, uncounted);
     const TermTotals term = totalsOfTerm(entries);
     check(termTotals(entries, mondayFirst) == term, "termTotals holds totalsFor of every cell");
     checkTable(entries, term);
-    checkLineByLine(timeText, countText, entries, rejected);
+    checkLineByLine(timeText, countText, firstLines, entries, uncounted);
     checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
-    if (!rejected.isEmpty())
-        check(!rejectedNotice(rejected, 3).isEmpty(), "unread items are named");
+    checkNotice(uncounted);
     return 0;
 }

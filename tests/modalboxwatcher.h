@@ -18,6 +18,7 @@ public:
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QString okText; // as the Ok button reads
     QWidget *parent = nullptr;
 
 private:
@@ -35,6 +36,7 @@ private:
         icon = box->icon();
         buttons = box->standardButtons();
         parent = box->parentWidget();
+        okText = box->button(QMessageBox::Ok)->text();
         box->button(QMessageBox::Ok)->click();
     }
 

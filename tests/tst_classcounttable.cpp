@@ -53,6 +53,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void rejectedItems();
+    void uncountedItems_data();
+    void uncountedItems();
     void largeHeadCounts();
     void help();
     void version();
@@ -295,9 +297,9 @@ void TestClassCountTable::rejectedItems()
 
     // The unread items are named by line, as typed; the blank item after the
     // final ";" is not worth naming.
-    const QList<RejectedItem> rejected{{2, QStringLiteral(" 周三第4节{第1周}")},
-                                       {3, QStringLiteral("周五第4节{第2周}；周五第4节{第3周}")}};
-    QCOMPARE(QString::fromUtf8(result.err), rejectedNotice(rejected, rejected.size()) + QLatin1Char('\n'));
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("有 2 项上课时间无法识别，未计入统计：\n"
+                                                           "第2行： 周三第4节{第1周}\n"
+                                                           "第3行：周五第4节{第2周}；周五第4节{第3周}\n"));
 
     // The table holds what was read: Monday weeks 1 to 8, Tuesday weeks 1
     // and 2, Saturday week 21, so it ends with week 22.
@@ -310,6 +312,41 @@ void TestClassCountTable::rejectedItems()
     busyRows.append(QStringLiteral("第21周\t星期六\t0\t8\t0\t0\t0"));
     const QString problem = tableProblem(QString::fromUtf8(result.out), 22, true, busyRows);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void TestClassCountTable::uncountedItems_data()
+{
+    QTest::addColumn<QString>("name"); // of the golden files in tests/golden
+    QTest::addColumn<int>("fromStandardInput"); // 0: none, 1: times, 2: counts
+
+    // Blank lines on top of the times only, head counts as a spreadsheet
+    // shows them, and every kind of uncounted item.
+    QTest::newRow("files") << QStringLiteral("uncounted") << 0;
+    QTest::newRow("times from standard input") << QStringLiteral("uncounted") << 1;
+    QTest::newRow("counts from standard input") << QStringLiteral("uncounted") << 2;
+}
+
+void TestClassCountTable::uncountedItems()
+{
+    QFETCH(QString, name);
+    QFETCH(int, fromStandardInput);
+
+    const QDir golden(QStringLiteral(CLASSCOUNT_GOLDEN));
+    const auto contents = [&](const QString &suffix) {
+        QFile file(golden.filePath(name + suffix));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QVERIFY(!contents(QStringLiteral("-table.tsv")).isEmpty());
+    const QString times = golden.filePath(name + QStringLiteral("-times.txt"));
+    const QString counts = golden.filePath(name + QStringLiteral("-counts.txt"));
+    const QString dash = QStringLiteral("-");
+    const Run result = fromStandardInput == 1   ? run({dash, counts}, contents(QStringLiteral("-times.txt")))
+                       : fromStandardInput == 2 ? run({times, dash}, contents(QStringLiteral("-counts.txt")))
+                                                : run({times, counts});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, contents(QStringLiteral("-stderr.txt")));
+    QCOMPARE(result.out, contents(QStringLiteral("-table.tsv")));
 }
 
 void TestClassCountTable::largeHeadCounts()

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -218,12 +219,17 @@ void tst_MainWindow::agreeingCounts_data()
     QTest::addColumn<QString>("times");
     QTest::addColumn<QString>("counts");
     QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("named"); // the dialog's list of uncounted items
 
-    QTest::newRow("both empty") << "" << "" << 1;
-    QTest::newRow("white space only") << " \n\t\n" << "\u3000 " << 1;
-    QTest::newRow("one empty, one line") << "" << "35" << 1;
-    QTest::newRow("outer blank lines are trimmed") << "\n\n周一第4节{第1周}\n\n" << "5" << 1;
-    QTest::newRow("inner blank line counts") << "周一第4节{第1周}\n\n周二第4节{第1周}" << "1\n2\n3" << 3;
+    QTest::newRow("both empty") << "" << "" << 1 << "";
+    QTest::newRow("white space only") << " \n\t\n" << "\u3000 " << 1 << "";
+    QTest::newRow("one empty, one line") << "" << "35" << 1 << "第1行：没有上课时间，35 人未计入";
+    QTest::newRow("outer blank lines are trimmed") << "\n\n周一第4节{第1周}\n\n" << "5" << 1 << "";
+    QTest::newRow("inner blank line counts") << "周一第4节{第1周}\n\n周二第4节{第1周}" << "1\n2\n3" << 3
+                                             << "第2行：没有上课时间，2 人未计入";
+    QTest::newRow("named by the boxes' own lines")
+            << "\n \n周一第4节{第1周}\n周一第4节{第30周}" << "\n35人\n20" << 2
+            << "第2行：人数“35人”不是整数，按 0 人计\n第4行：周一第4节{第30周}（不在第 1–29 周内）";
 }
 
 void tst_MainWindow::agreeingCounts()
@@ -231,6 +237,7 @@ void tst_MainWindow::agreeingCounts()
     QFETCH(QString, times);
     QFETCH(QString, counts);
     QFETCH(int, lines);
+    QFETCH(QString, named);
 
     MainWindow window;
     timeBox(window)->setPlainText(times);
@@ -249,6 +256,8 @@ void tst_MainWindow::agreeingCounts()
     QVERIFY(opened.first()->isVisible());
     QVERIFY(!opened.first()->isModal());
     QCOMPARE(timeBox(window)->toPlainText(), times);
+    auto *list = opened.first()->findChild<QPlainTextEdit *>(QStringLiteral("uncountedList"));
+    QCOMPARE(list ? list->toPlainText() : QString(), named);
 }
 
 void tst_MainWindow::everyPressOpensAnotherDialog()

@@ -37,6 +37,8 @@ private slots:
     void decodedText();
     void notText_data();
     void notText();
+    void firstLine_data();
+    void firstLine();
 };
 
 void TestPastedText::decodedText_data()
@@ -118,6 +120,31 @@ void TestPastedText::notText()
     QString problem;
     QCOMPARE(pastedText(bytes, &problem), QString());
     QVERIFY(!problem.isEmpty());
+}
+
+void TestPastedText::firstLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("line");
+
+    QTest::newRow("no blank line above") << QByteArrayLiteral("20\n30") << 1;
+    QTest::newRow("blank lines above") << QByteArrayLiteral("\n \n\t20\n30") << 3;
+    QTest::newRow("CRLF and lone CR above") << QByteArrayLiteral("\r\n\r20") << 3;
+    QTest::newRow("line separator above") << QStringLiteral("\u202820").toUtf8() << 2;
+    QTest::newRow("after a byte-order mark") << QByteArrayLiteral("\xEF\xBB\xBF\n20") << 2;
+    QTest::newRow("UTF-16") << utf16(QStringLiteral("\n\n\n20"), true) << 4;
+    QTest::newRow("not text") << QByteArrayLiteral("\n\n\xFF\xFF") << 1;
+}
+
+void TestPastedText::firstLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
+
+    QString problem;
+    int firstLine = 0;
+    pastedText(bytes, &problem, &firstLine);
+    QCOMPARE(firstLine, line);
 }
 
 QTEST_APPLESS_MAIN(TestPastedText)

@@ -44,8 +44,10 @@ private slots:
     void lastTableWeek();
     void termTableText_data();
     void termTableText();
-    void rejectedNotice_data();
-    void rejectedNotice();
+    void uncountedLine_data();
+    void uncountedLine();
+    void uncountedHeading_data();
+    void uncountedHeading();
 };
 
 void TestReportText::viewParagraphs_data()
@@ -175,58 +177,79 @@ void TestReportText::termTableText()
     QCOMPARE(::lastTableWeek(::termTotals(entries, firstDay)), lastWeek);
 }
 
-void TestReportText::rejectedNotice_data()
+void TestReportText::uncountedLine_data()
 {
-    QTest::addColumn<QStringList>("items"); // "line:text"
-    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("named");
 
-    QTest::newRow("one item") << QStringList{QStringLiteral("2:周八第1节")} << 5;
-    QTest::newRow("as many as the limit")
-            << QStringList{QStringLiteral("1:a"), QStringLiteral("1:b"), QStringLiteral("7:c")} << 3;
-    QTest::newRow("more than the limit")
-            << QStringList{QStringLiteral("1:甲"), QStringLiteral("2:乙"), QStringLiteral("3:丙"),
-                           QStringLiteral("4:丁"), QStringLiteral("5:戊")}
-            << 2;
-    QTest::newRow("limit 0") << QStringList{QStringLiteral("1:甲"), QStringLiteral("2:乙")} << 0;
-    QTest::newRow("spaces kept") << QStringList{QStringLiteral("12: 周三第4节{第1周} ")} << 10;
-    QTest::newRow("percent signs kept") << QStringList{QStringLiteral("3:周%1第%2节")} << 10;
-    QTest::newRow("long item")
-            << QStringList{QStringLiteral("4:") + QStringLiteral("周一第1节{第1周}；").repeated(20)} << 10;
+    const int unread = UncountedItem::UnreadTime;
+    QTest::newRow("unread class time") << 2 << QStringLiteral("周八第1节") << unread << QStringLiteral("第2行：周八第1节");
+    QTest::newRow("spaces kept") << 12 << QStringLiteral(" 周三第4节{第1周} ") << unread
+                                 << QStringLiteral("第12行： 周三第4节{第1周} ");
+    QTest::newRow("percent signs kept") << 3 << QStringLiteral("周%1第%2节") << unread << QStringLiteral("第3行：周%1第%2节");
+    QTest::newRow("no teaching week") << 1 << QStringLiteral("周一第4节{第8-2周}") << int(UncountedItem::NoTeachingWeek)
+                                      << QStringLiteral("第1行：周一第4节{第8-2周}（不在第 1–29 周内）");
+    QTest::newRow("head count not an integer") << 4 << QStringLiteral("35人") << int(UncountedItem::UnreadHeadCount)
+                                               << QStringLiteral("第4行：人数“35人”不是整数，按 0 人计");
+    QTest::newRow("head count too large") << 7 << QStringLiteral("3000000000") << int(UncountedItem::HeadCountTooLarge)
+                                          << QStringLiteral("第7行：人数“3000000000”超出范围，按 0 人计");
+    QTest::newRow("no class time") << 4 << QStringLiteral(" 40 ") << int(UncountedItem::NoClassTime)
+                                   << QStringLiteral("第4行：没有上课时间，40 人未计入");
+
+    // Long texts are cut after 60 UTF-16 units, or 59 where the 60th would
+    // be the first half of a surrogate pair.
+    const QString item = QStringLiteral("周一第1节{第1周}；");
+    QTest::newRow("long item") << 4 << item.repeated(20) << unread
+                               << QStringLiteral("第4行：") + item.repeated(20).left(60) + QStringLiteral("…");
+    const QString pair = QStringLiteral("\U00020000");
+    QTest::newRow("surrogate pair across the cut") << 5 << QString(59, QLatin1Char('x')) + pair + pair << unread
+                                                   << QStringLiteral("第5行：") + QString(59, QLatin1Char('x')) + QStringLiteral("…");
+    QTest::newRow("surrogate pair before the cut") << 5 << QString(58, QLatin1Char('x')) + pair + pair << unread
+                                                   << QStringLiteral("第5行：") + QString(58, QLatin1Char('x')) + pair
+                    + QStringLiteral("…");
+    QTest::newRow("long head count") << 6 << QString(100, QLatin1Char('9')) << int(UncountedItem::HeadCountTooLarge)
+                                     << QStringLiteral("第6行：人数“") + QString(60, QLatin1Char('9'))
+                    + QStringLiteral("…”超出范围，按 0 人计");
 }
 
-void TestReportText::rejectedNotice()
+void TestReportText::uncountedLine()
 {
-    QFETCH(QStringList, items);
-    QFETCH(int, limit);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(int, kind);
+    QFETCH(QString, named);
 
-    QList<RejectedItem> rejected;
-    for (const QString &item : items) {
-        const int colon = item.indexOf(QLatin1Char(':'));
-        rejected.append({item.left(colon).toInt(), item.mid(colon + 1)});
-    }
+    QCOMPARE(::uncountedLine({line, text, UncountedItem::Kind(kind)}), named);
+}
 
-    const QStringList lines = ::rejectedNotice(rejected, limit).split(QLatin1Char('\n'));
-    const int named = qMin(limit, rejected.size());
-    const bool more = rejected.size() > limit;
-    QCOMPARE(lines.size(), 1 + named + (more ? 1 : 0));
-    QVERIFY2(lines.first().contains(QString::number(rejected.size())), qPrintable(lines.first()));
-    for (int i = 0; i < named; ++i) {
-        const QString &line = lines.at(1 + i);
-        const QString &text = rejected.at(i).text;
-        QVERIFY2(line.startsWith(QStringLiteral("第%1行").arg(rejected.at(i).line)), qPrintable(line));
-        if (text.size() <= 40) {
-            QVERIFY2(line.endsWith(text), qPrintable(line));
-        } else {
-            // A long item is shortened but keeps its beginning.
-            QVERIFY2(line.contains(text.left(40)), qPrintable(line));
-            QVERIFY2(!line.contains(text), qPrintable(line));
-        }
-    }
-    // Items beyond the limit are not named.
-    for (int i = named; i < rejected.size(); ++i) {
-        for (const QString &line : lines)
-            QVERIFY2(!line.contains(rejected.at(i).text), qPrintable(line));
-    }
+void TestReportText::uncountedHeading_data()
+{
+    QTest::addColumn<QList<int>>("kinds"); // of the items, in order
+    QTest::addColumn<QString>("heading");
+
+    const int unread = UncountedItem::UnreadTime;
+    QTest::newRow("one unread class time") << QList<int>{unread} << QStringLiteral("有 1 项上课时间无法识别，未计入统计：");
+    QTest::newRow("twelve unread class times") << QVector<int>(12, unread).toList() << QStringLiteral("有 12 项上课时间无法识别，未计入统计：");
+    QTest::newRow("every kind, in a fixed order")
+            << QList<int>{UncountedItem::NoClassTime, UncountedItem::HeadCountTooLarge, UncountedItem::UnreadHeadCount,
+                          UncountedItem::UnreadHeadCount, UncountedItem::NoTeachingWeek, unread, unread, unread}
+            << QStringLiteral("有 3 项上课时间无法识别，未计入统计；1 项上课时间不在第 1–29 周内，未计入统计；"
+                              "2 行人数不是整数，按 0 人计；1 行人数超出范围，按 0 人计；1 行没有上课时间，人数未计入：");
+    QTest::newRow("head counts only") << QList<int>{UncountedItem::UnreadHeadCount}
+                                      << QStringLiteral("有 1 行人数不是整数，按 0 人计：");
+}
+
+void TestReportText::uncountedHeading()
+{
+    QFETCH(QList<int>, kinds);
+    QFETCH(QString, heading);
+
+    QList<UncountedItem> items;
+    for (int kind : kinds)
+        items.append({1, QStringLiteral("x"), UncountedItem::Kind(kind)});
+    QCOMPARE(::uncountedHeading(tally(items)), heading);
 }
 
 QTEST_APPLESS_MAIN(TestReportText)

@@ -6,7 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -57,9 +59,11 @@ private slots:
     void copyAllKeepsSelection();
     void copyAllReadsClipboardBack_data();
     void copyAllReadsClipboardBack();
-    void unreadNotice_data();
-    void unreadNotice();
-    void unreadNoticeIsPlainText();
+    void uncountedNotice_data();
+    void uncountedNotice();
+    void uncountedNoticeIsPlainText();
+    void uncountedListCanBeSelectedAndCopied();
+    void longNoticeFitsSmallScreen();
 };
 
 void tst_ShowWindow::metaObject()
@@ -97,6 +101,7 @@ void tst_ShowWindow::freshDialog()
     QVERIFY(dialog.view->toPlainText().isEmpty());
     QCOMPARE(dialog.copyAll->text(), QStringLiteral("复制所有"));
     QVERIFY(!dialog.window.findChild<QLabel *>());
+    QVERIFY(!dialog.window.findChild<QPlainTextEdit *>());
 }
 
 void tst_ShowWindow::layout()
@@ -323,66 +328,141 @@ void tst_ShowWindow::copyAllReadsClipboardBack()
     }
 }
 
-void tst_ShowWindow::unreadNotice_data()
+void tst_ShowWindow::uncountedNotice_data()
 {
     QTest::addColumn<QString>("times");
     QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("firstTimeLine");
+    QTest::addColumn<int>("firstCountLine");
     QTest::addColumn<QStringList>("logged");
-    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("space after the semicolon")
-            << QStringLiteral("周一第1,2节{第1-8周}; 周三第1,2节{第1-8周}") << QStringLiteral("30")
+            << QStringLiteral("周一第1,2节{第1-8周}; 周三第1,2节{第1-8周}") << QStringLiteral("30") << 1 << 1
             << QStringList{QStringLiteral(" 周三第1,2节{第1-8周}")}
-            << QStringLiteral("有 1 项上课时间无法识别，未计入统计：\n第1行： 周三第1,2节{第1-8周}");
+            << QStringLiteral("有 1 项上课时间无法识别，未计入统计：")
+            << QStringList{QStringLiteral("第1行： 周三第1,2节{第1-8周}")};
     QTest::newRow("blank items are not listed")
             << QStringLiteral("周一第1,2节{第1-8周};\n\n星期二第1节{第一周}；周三第2节{第1周}")
-            << QStringLiteral("1\n2\n3")
+            << QStringLiteral("1\n0\n3") << 1 << 1
             << QStringList{QString(), QString(), QStringLiteral("周二第1节{第一周}；周三第2节{第1周}")}
-            << QStringLiteral("有 1 项上课时间无法识别，未计入统计：\n"
-                              "第3行：星期二第1节{第一周}；周三第2节{第1周}");
+            << QStringLiteral("有 1 项上课时间无法识别，未计入统计：")
+            << QStringList{QStringLiteral("第3行：星期二第1节{第一周}；周三第2节{第1周}")};
     QStringList many;
     QStringList counts;
-    QString expected = QStringLiteral("有 12 项上课时间无法识别，未计入统计：");
+    QStringList lines;
     for (int i = 1; i <= 12; ++i) {
         many.append(QStringLiteral("周%1第1节").arg(i));
         counts.append(QStringLiteral("1"));
-        if (i <= 10)
-            expected += QStringLiteral("\n第%1行：周%1第1节").arg(i);
+        lines.append(QStringLiteral("第%1行：周%1第1节").arg(i));
     }
-    QTest::newRow("more than ten") << many.join(QLatin1Char('\n')) << counts.join(QLatin1Char('\n'))
-                                   << many << expected + QStringLiteral("\n……");
+    QTest::newRow("more than ten, all listed")
+            << many.join(QLatin1Char('\n')) << counts.join(QLatin1Char('\n')) << 1 << 1 << many
+            << QStringLiteral("有 12 项上课时间无法识别，未计入统计：") << lines;
+    QTest::newRow("every kind, by the lines of the boxes")
+            << QStringLiteral("周八第4节{第1周}\n周一第4节{第8-2周}\n\n周二第4节{第1周}") << QStringLiteral("35人\n1,500\n40\n20.00")
+            << 3 << 1 << QStringList()
+            << QStringLiteral("有 1 项上课时间无法识别，未计入统计；1 项上课时间不在第 1–29 周内，未计入统计；"
+                              "1 行人数不是整数，按 0 人计；1 行没有上课时间，人数未计入：")
+            << QStringList{QStringLiteral("第3行：周八第4节{第1周}"), QStringLiteral("第1行：人数“35人”不是整数，按 0 人计"),
+                           QStringLiteral("第4行：周一第4节{第8-2周}（不在第 1–29 周内）"),
+                           QStringLiteral("第3行：没有上课时间，40 人未计入")};
 }
 
-void tst_ShowWindow::unreadNotice()
+void tst_ShowWindow::uncountedNotice()
 {
     QFETCH(QString, times);
     QFETCH(QString, counts);
+    QFETCH(int, firstTimeLine);
+    QFETCH(int, firstCountLine);
     QFETCH(QStringList, logged);
-    QFETCH(QString, notice);
+    QFETCH(QString, heading);
+    QFETCH(QStringList, lines);
 
     for (const QString &item : logged) {
         const QString line = QStringLiteral("无法正则匹配时间： \"%1\"").arg(item);
         QTest::ignoreMessage(QtDebugMsg, line.toUtf8().constData());
     }
-    Dialog dialog(times, counts);
-    auto *label = dialog.window.findChild<QLabel *>(QStringLiteral("unreadNotice"));
-    QVERIFY(label);
-    QCOMPARE(label->text(), notice);
+    ShowWindow window(nullptr, times, counts, FirstLines{firstTimeLine, firstCountLine});
+    auto *label = window.findChild<QLabel *>(QStringLiteral("uncountedHeading"));
+    auto *list = window.findChild<QPlainTextEdit *>(QStringLiteral("uncountedList"));
+    QVERIFY(label && list);
+    QCOMPARE(label->text(), heading);
+    QCOMPARE(list->toPlainText(), lines.join(QLatin1Char('\n')));
 
-    auto *page = qobject_cast<QVBoxLayout *>(dialog.window.layout());
+    auto *page = qobject_cast<QVBoxLayout *>(window.layout());
     QVERIFY(page);
     QVERIFY(qobject_cast<QHBoxLayout *>(page->itemAt(0)->layout()));
     QCOMPARE(page->itemAt(1)->widget(), label);
+    QCOMPARE(page->itemAt(2)->widget(), list);
 }
 
-void tst_ShowWindow::unreadNoticeIsPlainText()
+void tst_ShowWindow::uncountedNoticeIsPlainText()
 {
     QTest::ignoreMessage(QtDebugMsg, "无法正则匹配时间： \"<b>周一</b>\"");
     Dialog dialog(QStringLiteral("<b>周一</b>"), QStringLiteral("1"));
-    auto *label = dialog.window.findChild<QLabel *>(QStringLiteral("unreadNotice"));
+    auto *label = dialog.window.findChild<QLabel *>(QStringLiteral("uncountedHeading"));
     QVERIFY(label);
     QCOMPARE(label->textFormat(), Qt::PlainText);
-    QVERIFY(label->text().endsWith(QStringLiteral("第1行：<b>周一</b>")));
+    auto *list = dialog.window.findChild<QPlainTextEdit *>(QStringLiteral("uncountedList"));
+    QVERIFY(list);
+    QCOMPARE(list->toPlainText(), QStringLiteral("第1行：<b>周一</b>"));
+}
+
+void tst_ShowWindow::uncountedListCanBeSelectedAndCopied()
+{
+    QStringList times;
+    QStringList counts;
+    QStringList lines;
+    for (int i = 1; i <= 30; ++i) {
+        times.append(QStringLiteral("周一第4节{第%1周}").arg(30 + i));
+        counts.append(QStringLiteral("1"));
+        lines.append(QStringLiteral("第%1行：周一第4节{第%2周}（不在第 1–29 周内）").arg(i).arg(30 + i));
+    }
+    Dialog dialog(times.join(QLatin1Char('\n')), counts.join(QLatin1Char('\n')));
+    auto *list = dialog.window.findChild<QPlainTextEdit *>(QStringLiteral("uncountedList"));
+    QVERIFY(list);
+    QVERIFY(list->isReadOnly());
+    dialog.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog.window));
+
+    // Thirty items in a list that shows about ten: it scrolls.
+    QVERIFY(list->verticalScrollBar()->maximum() > 0);
+
+    list->setFocus();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
+
+    // The selection can be moved by keyboard too; typing changes nothing.
+    QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(list->textCursor().selectedText(), lines.first());
+    QTest::keyClicks(list, QStringLiteral("x"));
+    QCOMPARE(list->toPlainText(), lines.join(QLatin1Char('\n')));
+}
+
+void tst_ShowWindow::longNoticeFitsSmallScreen()
+{
+    QStringList times;
+    QStringList counts;
+    // Long items too, in no teaching week and so not logged.
+    const QString periods = QStringLiteral("1,").repeated(100) + QLatin1Char('4');
+    for (int i = 1; i <= 2000; ++i) {
+        times.append(QStringLiteral("周一第%1节{第%2周}").arg(periods).arg(30 + i));
+        counts.append(QStringLiteral("%1人").arg(i));
+    }
+    Dialog dialog(times.join(QLatin1Char('\n')), counts.join(QLatin1Char('\n')));
+    auto *list = dialog.window.findChild<QPlainTextEdit *>(QStringLiteral("uncountedList"));
+    QVERIFY(list);
+    QCOMPARE(list->document()->blockCount(), 4000);
+    QVERIFY(list->height() <= 11 * list->fontMetrics().lineSpacing() + 2 * list->frameWidth() + 20
+                                     + list->horizontalScrollBar()->sizeHint().height());
+    const QSize size = dialog.window.sizeHint();
+    QVERIFY2(size.width() <= 1366 && size.height() <= 768 - 40,
+             qPrintable(QStringLiteral("%1×%2").arg(size.width()).arg(size.height())));
 }
 
 QTEST_MAIN(tst_ShowWindow)

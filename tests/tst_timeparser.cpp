@@ -48,12 +48,25 @@ void expectRejections(const QStringList &rewrittenItems)
         expectRejection(item);
 }
 
-QStringList describe(const QList<RejectedItem> &rejected)
+// "line:text" for an unread class time, "line:[kind]text" for the others.
+QStringList describe(const QList<UncountedItem> &uncounted)
 {
+    static const char *const tags[UncountedItem::kindCount] = {"", "[weeks]", "[count]", "[large]", "[no time]"};
     QStringList texts;
-    for (const RejectedItem &item : rejected)
-        texts.append(QString::number(item.line) + QLatin1Char(':') + item.text);
+    for (const UncountedItem &item : uncounted)
+        texts.append(QString::number(item.line) + QLatin1Char(':') + QLatin1String(tags[item.kind]) + item.text);
     return texts;
+}
+
+// What buildEntries names for the given lines.
+QStringList named(const QStringList &timeLines, const QStringList &headCountLines,
+                  FirstLines firstLines = FirstLines())
+{
+    QList<ClassEntry> entries;
+    QList<UncountedItem> uncounted;
+    ::buildEntries(timeLines, headCountLines, entries, true,
+                   [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
+    return describe(uncounted);
 }
 
 } // namespace
@@ -65,6 +78,8 @@ class TestTimeParser : public QObject
 private slots:
     void splitLines_data();
     void splitLines();
+    void firstLineOfTrimmed_data();
+    void firstLineOfTrimmed();
     void parseTimeItem_data();
     void parseTimeItem();
     void headCount_data();
@@ -100,6 +115,27 @@ void TestTimeParser::splitLines()
     QFETCH(QStringList, lines);
 
     QCOMPARE(::splitLines(text), lines);
+}
+
+void TestTimeParser::firstLineOfTrimmed_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+
+    QTest::newRow("empty text") << QString() << 1;
+    QTest::newRow("no blank line above") << QStringLiteral("20\n\n30") << 1;
+    QTest::newRow("spaces before the first line") << QStringLiteral("  20") << 1;
+    QTest::newRow("two blank lines above") << QStringLiteral("\n\n20\n30") << 3;
+    QTest::newRow("blank lines holding white space") << QStringLiteral(" \t\n\u3000\n 20") << 3;
+    QTest::newRow("blank lines below do not count") << QStringLiteral("20\n\n\n") << 1;
+}
+
+void TestTimeParser::firstLineOfTrimmed()
+{
+    QFETCH(QString, text);
+    QFETCH(int, line);
+
+    QCOMPARE(::firstLineOfTrimmed(text), line);
 }
 
 void TestTimeParser::parseTimeItem_data()
@@ -196,31 +232,63 @@ void TestTimeParser::headCount_data()
 {
     QTest::addColumn<QString>("headCount");
     QTest::addColumn<int>("students");
+    QTest::addColumn<QString>("named"); // how buildEntries names it, if at all
 
-    QTest::newRow("plain") << QStringLiteral("35") << 35;
-    QTest::newRow("spaces around") << QStringLiteral(" 35 ") << 35;
-    QTest::newRow("negative") << QStringLiteral("-5") << -5;
-    QTest::newRow("plus sign") << QStringLiteral("+7") << 7;
-    QTest::newRow("zero") << QStringLiteral("0") << 0;
-    QTest::newRow("full-width digits") << QStringLiteral("３５") << 35;
-    QTest::newRow("with a word") << QStringLiteral("35人") << 0;
-    QTest::newRow("empty") << QString() << 0;
-    QTest::newRow("fraction") << QStringLiteral("3.5") << 0;
-    QTest::newRow("hexadecimal") << QStringLiteral("0x10") << 0;
-    QTest::newRow("largest") << QStringLiteral("2147483647") << INT_MAX;
-    QTest::newRow("smallest") << QStringLiteral("-2147483648") << INT_MIN;
-    QTest::newRow("too large") << QStringLiteral("2147483648") << 0;
+    const QString none;
+    QTest::newRow("plain") << QStringLiteral("35") << 35 << none;
+    QTest::newRow("spaces around") << QStringLiteral(" 35 ") << 35 << none;
+    QTest::newRow("negative") << QStringLiteral("-5") << -5 << none;
+    QTest::newRow("plus sign") << QStringLiteral("+7") << 7 << none;
+    QTest::newRow("zero") << QStringLiteral("0") << 0 << none;
+    QTest::newRow("full-width digits") << QStringLiteral("３５") << 35 << none;
+    QTest::newRow("empty") << QString() << 0 << none;
+    QTest::newRow("blank") << QStringLiteral(" \t") << 0 << none;
+    QTest::newRow("largest") << QStringLiteral("2147483647") << INT_MAX << none;
+    QTest::newRow("smallest") << QStringLiteral("-2147483648") << INT_MIN << none;
+
+    // Whole numbers as a spreadsheet shows them.
+    QTest::newRow("thousands grouped") << QStringLiteral("1,500") << 1500 << none;
+    QTest::newRow("grouped with zero fraction") << QStringLiteral("1,500.00") << 1500 << none;
+    QTest::newRow("zero fraction") << QStringLiteral("20.00") << 20 << none;
+    QTest::newRow("negative with zero fraction") << QStringLiteral("-3.0") << -3 << none;
+    QTest::newRow("millions, spaces around") << QStringLiteral(" +1,234,567 ") << 1234567 << none;
+    QTest::newRow("full-width digits grouped") << QStringLiteral("１,５００.００") << 1500 << none;
+    QTest::newRow("largest grouped") << QStringLiteral("2,147,483,647.0") << INT_MAX << none;
+    QTest::newRow("smallest grouped") << QStringLiteral("-2,147,483,648") << INT_MIN << none;
+
+    // Anything else counts as 0 and is named.
+    QTest::newRow("with a word") << QStringLiteral("35人") << 0 << QStringLiteral("1:[count]35人");
+    QTest::newRow("about") << QStringLiteral("约30") << 0 << QStringLiteral("1:[count]约30");
+    QTest::newRow("fraction") << QStringLiteral("3.5") << 0 << QStringLiteral("1:[count]3.5");
+    QTest::newRow("fraction after zeros") << QStringLiteral("20.05") << 0 << QStringLiteral("1:[count]20.05");
+    QTest::newRow("point without zeros") << QStringLiteral("20.") << 0 << QStringLiteral("1:[count]20.");
+    QTest::newRow("group of two") << QStringLiteral("1,50") << 0 << QStringLiteral("1:[count]1,50");
+    QTest::newRow("group of four") << QStringLiteral("1,5000") << 0 << QStringLiteral("1:[count]1,5000");
+    QTest::newRow("four digits before a group") << QStringLiteral("1500,000") << 0 << QStringLiteral("1:[count]1500,000");
+    QTest::newRow("comma first") << QStringLiteral(",500") << 0 << QStringLiteral("1:[count],500");
+    QTest::newRow("sign alone") << QStringLiteral("-") << 0 << QStringLiteral("1:[count]-");
+    QTest::newRow("hexadecimal") << QStringLiteral("0x10") << 0 << QStringLiteral("1:[count]0x10");
+    QTest::newRow("too large") << QStringLiteral("2147483648") << 0 << QStringLiteral("1:[large]2147483648");
+    QTest::newRow("too small") << QStringLiteral("-2147483649") << 0 << QStringLiteral("1:[large]-2147483649");
+    QTest::newRow("too large grouped") << QStringLiteral("2,147,483,648.00") << 0
+                                       << QStringLiteral("1:[large]2,147,483,648.00");
+    QTest::newRow("twenty digits") << QStringLiteral("99999999999999999999") << 0
+                                   << QStringLiteral("1:[large]99999999999999999999");
 }
 
 void TestTimeParser::headCount()
 {
     QFETCH(QString, headCount);
     QFETCH(int, students);
+    QFETCH(QString, named);
 
     QCOMPARE(::parseTimeItem(QStringLiteral("周一第4节{第1周}"), headCount, true).students, students);
     // An item that is not read keeps the head count all the same.
     expectRejection(QStringLiteral("周一"));
     QCOMPARE(::parseTimeItem(QStringLiteral("周一"), headCount, true).students, students);
+
+    QCOMPARE(::named({QStringLiteral("周一第4节{第1周}")}, {headCount}),
+             named.isEmpty() ? QStringList() : QStringList{named});
 }
 
 void TestTimeParser::parseTimeLine_data()
@@ -284,13 +352,17 @@ void TestTimeParser::parseTimeLine()
     QFETCH(QStringList, rejected);
 
     expectRejections(logged);
-    QStringList unread{QStringLiteral("left from before")};
-    QCOMPARE(describe(::parseTimeLine(line, headCount, true, &unread)), entries);
-    QCOMPARE(unread, QStringList{QStringLiteral("left from before")} + rejected);
-
-    // Without a list to fill, the entries are the same.
-    expectRejections(logged);
     QCOMPARE(describe(::parseTimeLine(line, headCount, true)), entries);
+
+    // As one line of the texts, the same class times are named unread.
+    expectRejections(logged);
+    QStringList unread;
+    QList<ClassEntry> built;
+    ::buildEntries({line}, {headCount}, built, true, [&](const UncountedItem &item) {
+        if (item.kind == UncountedItem::UnreadTime)
+            unread.append(item.text);
+    });
+    QCOMPARE(unread, rejected);
 }
 
 void TestTimeParser::buildEntries_data()
@@ -300,6 +372,8 @@ void TestTimeParser::buildEntries_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("logged");
     QTest::addColumn<QStringList>("rejected");
+    QTest::addColumn<int>("firstTimeLine");
+    QTest::addColumn<int>("firstCountLine");
 
     const QStringList example{
         QStringLiteral("周一第3,4节{第1-8周}"),
@@ -312,29 +386,29 @@ void TestTimeParser::buildEntries_data()
             << QStringList{QStringLiteral("w1-8 d1 p3-4 s20"), QStringLiteral("w1-8 d1 p3-4 s30"),
                            QStringLiteral("w1-8 d3 p1-2 s30"), QStringLiteral("w1-8 d1 p1-2 s35"),
                            QStringLiteral("w2-8 d4 p8-9 s35 even"), QStringLiteral("w2-8 d4 p11-11 s35 even")}
-            << QStringList() << QStringList();
+            << QStringList() << QStringList() << 1 << 1;
     QTest::newRow("missing head-count lines read 0")
             << example << QStringList{QStringLiteral("20")}
             << QStringList{QStringLiteral("w1-8 d1 p3-4 s20"), QStringLiteral("w1-8 d1 p3-4 s0"),
                            QStringLiteral("w1-8 d3 p1-2 s0"), QStringLiteral("w1-8 d1 p1-2 s0"),
                            QStringLiteral("w2-8 d4 p8-9 s0 even"), QStringLiteral("w2-8 d4 p11-11 s0 even")}
-            << QStringList() << QStringList();
+            << QStringList() << QStringList() << 1 << 1;
     QTest::newRow("no head-count lines at all")
             << QStringList{QStringLiteral("周二第5节{第3周}")} << QStringList()
-            << QStringList{QStringLiteral("w3-3 d2 p5-5 s0")} << QStringList() << QStringList();
+            << QStringList{QStringLiteral("w3-3 d2 p5-5 s0")} << QStringList() << QStringList() << 1 << 1;
     QTest::newRow("extra head-count lines ignored")
             << QStringList{QStringLiteral("周二第5节{第3周}")}
             << QStringList{QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}
-            << QStringList{QStringLiteral("w3-3 d2 p5-5 s7")} << QStringList() << QStringList();
+            << QStringList{QStringLiteral("w3-3 d2 p5-5 s7")} << QStringList() << QStringList() << 1 << 1;
     QTest::newRow("two empty texts")
             << QStringList{QString()} << QStringList{QString()}
-            << QStringList{QStringLiteral("w0-0 d0 p0-0 s0")} << QStringList{QString()} << QStringList();
+            << QStringList{QStringLiteral("w0-0 d0 p0-0 s0")} << QStringList{QString()} << QStringList() << 1 << 1;
     QTest::newRow("empty line between lines")
             << QStringList{QStringLiteral("周一第4节{第1周}"), QString(), QStringLiteral("周二第5节{第2周}")}
             << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}
             << QStringList{QStringLiteral("w1-1 d1 p4-4 s1"), QStringLiteral("w0-0 d0 p0-0 s2"),
                            QStringLiteral("w2-2 d2 p5-5 s3")}
-            << QStringList{QString()} << QStringList();
+            << QStringList{QString()} << QStringList{QStringLiteral("2:[no time]2")} << 1 << 1;
     QTest::newRow("rejected items by line")
             << QStringList{QStringLiteral("周一第4节{第1周}; 周二第4节{第1周}"), QStringLiteral("周八第4节{第1周}"),
                            QStringLiteral("周三第4节{1周}；周四第4节{1周};周五第4节{1周}x")}
@@ -346,7 +420,49 @@ void TestTimeParser::buildEntries_data()
                            QStringLiteral("周五第4节{1周}x")}
             << QStringList{QStringLiteral("1: 周二第4节{第1周}"), QStringLiteral("2:周八第4节{第1周}"),
                            QStringLiteral("3:周三第4节{1周}；周四第4节{1周}"),
-                           QStringLiteral("3:周五第4节{1周}x")};
+                           QStringLiteral("3:周五第4节{1周}x")} << 1 << 1;
+
+    // Named by the lines of the boxes, which begin lower where blank lines
+    // were trimmed off the top: a class time by its box, a head count by its own.
+    QTest::newRow("blank lines above the boxes")
+            << QStringList{QStringLiteral("周一第4节{第1周}"), QStringLiteral("周八第4节{第1周}"), QString()}
+            << QStringList{QStringLiteral("35人"), QStringLiteral("20"), QStringLiteral("40")}
+            << QStringList{QStringLiteral("w1-1 d1 p4-4 s0"), QStringLiteral("w1-1 d-1 p4-4 s20"),
+                           QStringLiteral("w0-0 d0 p0-0 s40")}
+            << QStringList{QString()}
+            << QStringList{QStringLiteral("2:[count]35人"), QStringLiteral("4:周八第4节{第1周}"),
+                           QStringLiteral("4:[no time]40")}
+            << 3 << 2;
+    QTest::newRow("in no teaching week")
+            << QStringList{QStringLiteral("周一第4节{第8-2周};周一第4节{第30-31周};周二第1,2节{第0周}"),
+                           QStringLiteral("周三第5节{第3周}|双周;周四第9节{第1-8周|双周|单周}"),
+                           QStringLiteral("周五第4节{第29-35周};周六第4节{第0-1周};周日第4节{第2周}(单)"),
+                           QStringLiteral("周天第4节{第30周}")}
+            << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}
+            << QStringList{QStringLiteral("w8-2 d1 p4-4 s1"), QStringLiteral("w30-31 d1 p4-4 s1"),
+                           QStringLiteral("w0-0 d2 p1-2 s1"), QStringLiteral("w3-3 d3 p5-5 s2 even"),
+                           QStringLiteral("w1-8 d4 p9-9 s2 even odd"), QStringLiteral("w29-35 d5 p4-4 s3"),
+                           QStringLiteral("w0-1 d6 p4-4 s3"), QStringLiteral("w2-2 d7 p4-4 s3 odd"),
+                           QStringLiteral("w30-30 d-1 p4-4 s4")}
+            << QStringList()
+            << QStringList{QStringLiteral("1:[weeks]周一第4节{第8-2周}"), QStringLiteral("1:[weeks]周一第4节{第30-31周}"),
+                           QStringLiteral("1:[weeks]周二第1,2节{第0周}"), QStringLiteral("2:[weeks]周三第5节{第3周}|双周"),
+                           QStringLiteral("2:[weeks]周四第9节{第1-8周|双周|单周}"),
+                           QStringLiteral("3:[weeks]周日第4节{第2周}(单)"), QStringLiteral("4:周天第4节{第30周}")}
+            << 1 << 1;
+    QTest::newRow("head counts without a class time")
+            << QStringList{QStringLiteral("周一第4节{第1周}"), QString(), QStringLiteral(";"), QStringLiteral(" ; "),
+                           QString(), QString()}
+            << QStringList{QStringLiteral("1"), QStringLiteral("40"), QStringLiteral("1,500"), QStringLiteral("-3"),
+                           QStringLiteral("0"), QStringLiteral("x")}
+            << QStringList{QStringLiteral("w1-1 d1 p4-4 s1"), QStringLiteral("w0-0 d0 p0-0 s40"),
+                           QStringLiteral("w0-0 d0 p0-0 s1500"), QStringLiteral("w0-0 d0 p0-0 s1500"),
+                           QStringLiteral("w0-0 d0 p0-0 s-3"), QStringLiteral("w0-0 d0 p0-0 s-3"),
+                           QStringLiteral("w0-0 d0 p0-0 s0"), QStringLiteral("w0-0 d0 p0-0 s0")}
+            << QStringList{QString(), QString(), QString(), QStringLiteral(" "), QStringLiteral(" "), QString(), QString()}
+            << QStringList{QStringLiteral("2:[no time]40"), QStringLiteral("3:[no time]1,500"),
+                           QStringLiteral("4:[no time]-3"), QStringLiteral("6:[count]x")}
+            << 1 << 1;
 }
 
 void TestTimeParser::buildEntries()
@@ -356,14 +472,18 @@ void TestTimeParser::buildEntries()
     QFETCH(QStringList, entries);
     QFETCH(QStringList, logged);
     QFETCH(QStringList, rejected);
+    QFETCH(int, firstTimeLine);
+    QFETCH(int, firstCountLine);
 
     // The list is replaced, not added to.
     QList<ClassEntry> built{makeEntry(1, 29, 1, 4, 99), makeEntry(2, 3, 5, 9, 1)};
-    QList<RejectedItem> unread;
+    QList<UncountedItem> uncounted;
     expectRejections(logged);
-    ::buildEntries(timeLines, headCountLines, built, true, &unread);
+    ::buildEntries(timeLines, headCountLines, built, true,
+                   [&](const UncountedItem &item) { uncounted.append(item); },
+                   FirstLines{firstTimeLine, firstCountLine});
     QCOMPARE(describe(built), entries);
-    QCOMPARE(describe(unread), rejected);
+    QCOMPARE(describe(uncounted), rejected);
 
     expectRejections(logged);
     ::buildEntries(timeLines, headCountLines, built, true);

@@ -1,7 +1,9 @@
 #include "appicon.h"
 #include "mainwindow.h"
+#include "toolkittexts.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -12,6 +14,9 @@ int main(int argc, char *argv[])
     // Lets a Wayland desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.classcount.ClassCount"));
     QApplication::setWindowIcon(applicationIcon());
+    // Built in, so it always loads; the tests make sure that it does.
+    QTranslator toolkitTexts;
+    installToolkitTexts(toolkitTexts);
     MainWindow window;
     window.show();
     return app.exec();

@@ -21,11 +21,14 @@ MainWindow::~MainWindow()
 
 void MainWindow::on_pushButton_clicked()
 {
-    const QString timeText = ui->textEdit->toPlainText().trimmed();
-    const QString countText = ui->textEdit_2->toPlainText().trimmed();
+    const QString timeBox = ui->textEdit->toPlainText();
+    const QString countBox = ui->textEdit_2->toPlainText();
+    const QString timeText = timeBox.trimmed();
+    const QString countText = countBox.trimmed();
     if (checkLineCounts(timeText, countText)) {
         // Modeless and owned by this window: every press adds a dialog of its own.
-        (new ShowWindow(this, timeText, countText))->show();
+        const FirstLines firstLines{firstLineOfTrimmed(timeBox), firstLineOfTrimmed(countBox)};
+        (new ShowWindow(this, timeText, countText, firstLines))->show();
         return;
     }
     const QString message = QStringLiteral("上课时间数量：") + QString::number(splitLines(timeText).size())

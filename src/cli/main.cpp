@@ -30,14 +30,14 @@ int fail(const QString &problem)
     return BadUsage;
 }
 
-// The parser logs every unread item; this tool names them itself, by line.
+// The parser logs every unread class time; this tool names them itself, by line.
 void dropDebugMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtDebugMsg)
         write(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }
 
-bool readInput(const QString &path, QString *text, QString *problem)
+bool readInput(const QString &path, QString *text, int *firstLine, QString *problem)
 {
     // QFile would warn about it on a line of its own.
     if (path.isEmpty()) {
@@ -57,7 +57,7 @@ bool readInput(const QString &path, QString *text, QString *problem)
         return false;
     }
     QString decodeProblem;
-    *text = pastedText(bytes, &decodeProblem);
+    *text = pastedText(bytes, &decodeProblem, firstLine);
     if (!decodeProblem.isEmpty()) {
         *problem = QStringLiteral("文件“%1”%2").arg(path, decodeProblem);
         return false;
@@ -144,8 +144,10 @@ int main(int argc, char *argv[])
 
     QString timeText;
     QString countText;
+    FirstLines firstLines;
     QString problem;
-    if (!readInput(files.at(0), &timeText, &problem) || !readInput(files.at(1), &countText, &problem))
+    if (!readInput(files.at(0), &timeText, &firstLines.time, &problem)
+        || !readInput(files.at(1), &countText, &firstLines.headCount, &problem))
         return fail(problem);
 
     // The lines of splitLines, counted without splitting.
@@ -158,19 +160,19 @@ int main(int argc, char *argv[])
         return LineCountsDiffer;
     }
 
-    // rejectedNotice of every unread item, kept as compact UTF-8 lines: a
-    // million unread lines must not take a million list entries.
-    int unreadCount = 0;
-    QByteArray unreadLines;
+    // The notice of the desktop program, kept as compact UTF-8 lines: a
+    // million uncounted lines must not take a million list entries.
+    UncountedTally counts{};
+    QByteArray uncountedLines;
     const TermTotals term = termOfTexts(timeText, countText, mondayFirst,
-                                        [&](const RejectedItem &item) {
-                                            ++unreadCount;
-                                            unreadLines += '\n';
-                                            unreadLines += rejectedNoticeLine(item).toUtf8();
-                                        });
-    if (unreadCount > 0) {
-        write(stderr, rejectedNoticeHeading(unreadCount));
-        writeUtf8(stderr, unreadLines);
+                                        [&](const UncountedItem &item) {
+                                            ++counts[item.kind];
+                                            uncountedLines += '\n';
+                                            uncountedLines += uncountedLine(item).toUtf8();
+                                        }, firstLines);
+    if (!uncountedLines.isEmpty()) {
+        write(stderr, uncountedHeading(counts));
+        writeUtf8(stderr, uncountedLines);
         write(stderr, QStringLiteral("\n"));
     }
 

@@ -18,18 +18,6 @@ bool isEmpty(const PeriodTotals &totals)
 
 namespace {
 
-bool takesPlaceIn(const ClassEntry &entry, int week)
-{
-    if (week < entry.weekFrom || week > entry.weekTo)
-        return false;
-    const bool odd = week & 1;
-    if (entry.evenWeeksOnly && odd)
-        return false;
-    if (entry.oddWeeksOnly && !odd)
-        return false;
-    return true;
-}
-
 void add(PeriodTotals &totals, const ClassEntry &entry)
 {
     switch (entry.lastPeriod) {
@@ -40,16 +28,6 @@ void add(PeriodTotals &totals, const ClassEntry &entry)
     case 12: totals.period12 += entry.students; break;
     default: break;
     }
-}
-
-// The line of text that begins at *start; *start moves on to the next line,
-// or to -1 after the last.
-QString nextLine(const QString &text, int *start)
-{
-    const int end = text.indexOf(QLatin1Char('\n'), *start);
-    const QString line = text.mid(*start, end < 0 ? -1 : end - *start);
-    *start = end < 0 ? -1 : end + 1;
-    return line;
 }
 
 } // namespace
@@ -88,21 +66,13 @@ void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay
 }
 
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       const UnreadItemHandler &unread)
+                       const UncountedItemHandler &uncounted, FirstLines firstLines)
 {
     TermTotals term{};
-    QStringList unreadItems;
-    int timeStart = 0;
-    int countStart = 0;
-    for (int line = 1; timeStart >= 0; ++line) {
-        const QString timeLine = nextLine(timeText, &timeStart);
-        // Missing head-count lines count as empty, as in buildEntries.
-        const QString countLine = countStart >= 0 ? nextLine(countText, &countStart) : QString();
-        addToTerm(term, parseTimeLine(timeLine, countLine, firstDay, unread ? &unreadItems : nullptr),
-                  firstDay);
-        for (const QString &item : qAsConst(unreadItems))
-            unread({line, item});
-        unreadItems.clear();
-    }
+    QList<ClassEntry> lineEntries;
+    buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines, [&] {
+        addToTerm(term, lineEntries, firstDay);
+        lineEntries.clear();
+    });
     return term;
 }

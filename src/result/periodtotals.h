@@ -9,7 +9,6 @@
 #include <QtGlobal>
 
 #include <array>
-#include <functional>
 
 // Students in class in the five reported periods of one week and weekday.
 // An entry counts under its last period only. The sums are 64-bit so that
@@ -27,9 +26,6 @@ bool operator==(const PeriodTotals &a, const PeriodTotals &b);
 bool operator!=(const PeriodTotals &a, const PeriodTotals &b);
 bool isEmpty(const PeriodTotals &totals);
 
-// Teaching weeks are numbered 1 to lastTeachingWeek.
-constexpr int lastTeachingWeek = 29;
-
 // The totals of week W (1-based) and weekday D (in the numbering the entries
 // were parsed with).
 PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day);
@@ -43,14 +39,10 @@ TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
 // entries of every line in turn gives termTotals of all of them.
 void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay);
 
-// Told of each item that counts nowhere, in the order and form in which
-// buildEntries names them.
-using UnreadItemHandler = std::function<void(const RejectedItem &)>;
-
 // termTotals of what buildEntries makes of the two texts split into lines,
 // read line by line so that memory grows with the texts and not with their
-// number of items; unread items go to `unread` one by one, when it is given.
+// number of items; uncounted items go to `uncounted` one by one, when given.
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       const UnreadItemHandler &unread = {});
+                       const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {});
 
 #endif // PERIODTOTALS_H

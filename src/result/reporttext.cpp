@@ -21,11 +21,15 @@ bool isEmptyWeek(const std::array<PeriodTotals, 7> &week)
     return true;
 }
 
+// Cut between two characters, never between the halves of a surrogate pair.
 QString shown(const QString &item)
 {
     if (item.size() <= longestItemShown)
         return item;
-    return item.left(longestItemShown) + QStringLiteral("…");
+    int cut = longestItemShown;
+    if (item.at(cut - 1).isHighSurrogate() && item.at(cut).isLowSurrogate())
+        --cut;
+    return item.left(cut) + QStringLiteral("…");
 }
 
 } // namespace
@@ -84,22 +88,47 @@ QString termTableText(const TermTotals &term, bool firstDay)
     return text;
 }
 
-QString rejectedNoticeHeading(int count)
+UncountedTally tally(const QList<UncountedItem> &items)
 {
-    return QStringLiteral("有 %1 项上课时间无法识别，未计入统计：").arg(count);
+    UncountedTally counts{};
+    for (const UncountedItem &item : items)
+        ++counts[item.kind];
+    return counts;
 }
 
-QString rejectedNoticeLine(const RejectedItem &item)
+QString uncountedHeading(const UncountedTally &counts)
 {
-    return QStringLiteral("第%1行：").arg(item.line) + shown(item.text);
+    static const char16_t *const kinds[UncountedItem::kindCount] = {
+        u"%1 项上课时间无法识别，未计入统计",
+        u"%1 项上课时间不在第 1–29 周内，未计入统计",
+        u"%1 行人数不是整数，按 0 人计",
+        u"%1 行人数超出范围，按 0 人计",
+        u"%1 行没有上课时间，人数未计入",
+    };
+    QStringList parts;
+    for (int kind = 0; kind < UncountedItem::kindCount; ++kind) {
+        if (counts[kind] > 0)
+            parts.append(QString::fromUtf16(kinds[kind]).arg(counts[kind]));
+    }
+    return QStringLiteral("有 ") + parts.join(QStringLiteral("；")) + QStringLiteral("：");
 }
 
-QString rejectedNotice(const QList<RejectedItem> &rejected, int limit)
+QString uncountedLine(const UncountedItem &item)
 {
-    QString text = rejectedNoticeHeading(rejected.size());
-    for (int i = 0; i < rejected.size() && i < limit; ++i)
-        text += QLatin1Char('\n') + rejectedNoticeLine(rejected.at(i));
-    if (rejected.size() > limit)
-        text += QStringLiteral("\n……");
-    return text;
+    const QString line = QString::number(item.line);
+    // A head count is named by its value: the spaces around it are no news.
+    const QString text = shown(item.kind == UncountedItem::NoClassTime ? item.text.trimmed() : item.text);
+    switch (item.kind) {
+    case UncountedItem::UnreadTime:
+        return QStringLiteral("第%1行：%2").arg(line, text);
+    case UncountedItem::NoTeachingWeek:
+        return QStringLiteral("第%1行：%2（不在第 1–29 周内）").arg(line, text);
+    case UncountedItem::UnreadHeadCount:
+        return QStringLiteral("第%1行：人数“%2”不是整数，按 0 人计").arg(line, text);
+    case UncountedItem::HeadCountTooLarge:
+        return QStringLiteral("第%1行：人数“%2”超出范围，按 0 人计").arg(line, text);
+    case UncountedItem::NoClassTime:
+        return QStringLiteral("第%1行：没有上课时间，%2 人未计入").arg(line, text);
+    }
+    return QString();
 }

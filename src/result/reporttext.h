@@ -2,10 +2,12 @@
 #define REPORTTEXT_H
 
 #include "periodtotals.h"
-#include "timeparser.h"
+#include "uncounteditem.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 // The six paragraphs of the result view for one week and weekday.
 QStringList viewParagraphs(int week, int day, const PeriodTotals &totals);
@@ -19,13 +21,14 @@ int lastTableWeek(const TermTotals &term);
 QString termTableText(const QList<ClassEntry> &entries, bool firstDay);
 QString termTableText(const TermTotals &term, bool firstDay);
 
-// Tells how many class-time items were not read and names the first `limit`
-// of them by line.
-QString rejectedNotice(const QList<RejectedItem> &rejected, int limit);
+// How many uncounted items there are of each kind, by UncountedItem::Kind.
+using UncountedTally = std::array<int, UncountedItem::kindCount>;
+UncountedTally tally(const QList<UncountedItem> &items);
 
-// The notice's first line, and the line that names one item, for writing the
-// notice piece by piece.
-QString rejectedNoticeHeading(int count);
-QString rejectedNoticeLine(const RejectedItem &item);
+// The notice on uncounted items: a heading that says how many there are of
+// each kind, then one line for each item that names its line and, shortened
+// where long, its text.
+QString uncountedHeading(const UncountedTally &counts);
+QString uncountedLine(const UncountedItem &item);
 
 #endif // REPORTTEXT_H

@@ -11,26 +11,32 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QtMath>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int unreadItemsListed = 10;
+// Taller lists scroll, so that the dialog still fits a 1366×768 screen.
+constexpr int uncountedLinesShown = 10;
 }
 
-ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText)
+ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
+                       FirstLines firstLines)
     : QDialog(parent)
 {
-    // Parsed before the widgets are made: unread items add a notice under them.
-    QList<RejectedItem> unread;
-    buildEntries(splitLines(timeText), splitLines(countText), entries, firstDay, &unread);
-    setupUi(unread);
+    // Parsed before the widgets are made: uncounted items add a notice under them.
+    QList<UncountedItem> uncounted;
+    buildEntries(splitLines(timeText), splitLines(countText), entries, firstDay,
+                 [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
+    setupUi(uncounted);
 }
 
 ShowWindow::~ShowWindow() = default;
 
-void ShowWindow::setupUi(const QList<RejectedItem> &unread)
+void ShowWindow::setupUi(const QList<UncountedItem> &uncounted)
 {
     setMinimumSize(100, 200);
 
@@ -46,17 +52,12 @@ void ShowWindow::setupUi(const QList<RejectedItem> &unread)
     row->addWidget(resultView);
     row->addWidget(copyAllButton);
 
-    if (unread.isEmpty()) {
+    if (uncounted.isEmpty()) {
         setLayout(row);
     } else {
         auto *page = new QVBoxLayout(this);
         page->addLayout(row);
-        auto *notice = new QLabel(this);
-        notice->setObjectName(QStringLiteral("unreadNotice"));
-        notice->setTextFormat(Qt::PlainText);
-        notice->setWordWrap(true);
-        notice->setText(rejectedNotice(unread, unreadItemsListed));
-        page->addWidget(notice);
+        addUncountedNotice(page, uncounted);
     }
 
     QStringList weeks;
@@ -69,6 +70,33 @@ void ShowWindow::setupUi(const QList<RejectedItem> &unread)
     connect(weekCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(slotWeekChanged(int)));
     connect(dayList, SIGNAL(currentRowChanged(int)), this, SLOT(slotDayChanged(int)));
     connect(copyAllButton, SIGNAL(clicked()), this, SLOT(slotCopyAll()));
+}
+
+// A heading with the count of each kind, and every item in a list that can
+// be scrolled, selected and copied, however many there are.
+void ShowWindow::addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted)
+{
+    auto *heading = new QLabel(this);
+    heading->setObjectName(QStringLiteral("uncountedHeading"));
+    heading->setTextFormat(Qt::PlainText);
+    heading->setWordWrap(true);
+    heading->setText(uncountedHeading(tally(uncounted)));
+    page->addWidget(heading);
+
+    QStringList lines;
+    for (const UncountedItem &item : uncounted)
+        lines.append(uncountedLine(item));
+    auto *list = new QPlainTextEdit(this);
+    list->setObjectName(QStringLiteral("uncountedList"));
+    list->setReadOnly(true);
+    list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setPlainText(lines.join(QLatin1Char('\n')));
+    const int shownLines = qMin(int(lines.size()), uncountedLinesShown);
+    const int margins = 2 * (list->frameWidth() + qCeil(list->document()->documentMargin()));
+    list->setFixedHeight(shownLines * list->fontMetrics().lineSpacing() + margins
+                         + list->horizontalScrollBar()->sizeHint().height());
+    page->addWidget(list);
 }
 
 void ShowWindow::slotWeekChanged(int index)

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QList>
 
+class QBoxLayout;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -21,7 +22,10 @@ class ShowWindow : public QDialog
     Q_OBJECT
 
 public:
-    ShowWindow(QWidget *parent, QString timeText, QString countText);
+    // firstLines tells on which line of its box each text begins, so that
+    // uncounted items are named by the lines the user sees.
+    ShowWindow(QWidget *parent, QString timeText, QString countText,
+               FirstLines firstLines = FirstLines());
     ~ShowWindow() override;
 
 public slots:
@@ -30,7 +34,8 @@ public slots:
     void slotCopyAll();
 
 private:
-    void setupUi(const QList<RejectedItem> &unread);
+    void setupUi(const QList<UncountedItem> &uncounted);
+    void addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted);
     void refreshView();
 
     QComboBox *weekCombo = nullptr;

@@ -17,4 +17,13 @@ struct ClassEntry
     int students = 0;
 };
 
+// Teaching weeks are numbered 1 to lastTeachingWeek.
+constexpr int lastTeachingWeek = 29;
+
+// Whether the entry's weeks and odd/even markers take in the given week.
+bool takesPlaceIn(const ClassEntry &entry, int week);
+
+// Whether they take in any teaching week at all.
+bool takesPlaceInTerm(const ClassEntry &entry);
+
 #endif // CLASSENTRY_H

@@ -1,6 +1,7 @@
 #include "pastedtext.h"
 
 #include "gb18030.h"
+#include "timeparser.h"
 
 #include <QTextCodec>
 
@@ -33,18 +34,20 @@ bool pairsSurrogates(const QString &text)
     return true;
 }
 
-QString asPasted(QString text)
+QString asPasted(QString text, int *firstLine)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     for (QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
         text.replace(lineBreak, QLatin1Char('\n'));
     text.replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+    if (firstLine)
+        *firstLine = firstLineOfTrimmed(text);
     return text.trimmed();
 }
 
 } // namespace
 
-QString pastedText(const QByteArray &bytes, QString *problem)
+QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
 {
     QString text;
     bool decoded = false;
@@ -61,5 +64,7 @@ QString pastedText(const QByteArray &bytes, QString *problem)
         decoded = false;
         *problem = QStringLiteral("含有 NUL 字符，不是文本文件");
     }
-    return decoded ? asPasted(text) : QString();
+    if (!decoded && firstLine)
+        *firstLine = 1;
+    return decoded ? asPasted(text, firstLine) : QString();
 }

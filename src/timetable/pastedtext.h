@@ -8,8 +8,9 @@
 // into an input box and pressing the start button: UTF-8 (a byte-order mark
 // is dropped), UTF-16 with a byte-order mark, or else GB18030; line breaks of
 // every kind become "\n", no-break spaces become spaces, and the whole is
-// trimmed. Bytes that are none of these encodings, or hold a NUL character,
-// are not text: the result is then empty and *problem says why.
-QString pastedText(const QByteArray &bytes, QString *problem);
+// trimmed; *firstLine (when given) is the file's line on which the trimmed
+// text begins. Bytes that are none of these encodings, or hold a NUL
+// character, are not text: the result is then empty and *problem says why.
+QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine = nullptr);
 
 #endif // PASTEDTEXT_H

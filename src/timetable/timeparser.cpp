@@ -6,6 +6,7 @@
 #include <QRegExp>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace {
@@ -31,16 +32,78 @@ bool isNonAsciiDigit(QChar c)
 
 // "\d" in the grammar also takes the digits of other scripts, such as the
 // full-width "１" of some course lists; they are read by their value, not as 0.
-int readNumber(const QStringRef &text)
+int readNumber(const QStringRef &text, bool *ok = nullptr)
 {
     if (std::none_of(text.cbegin(), text.cend(), isNonAsciiDigit))
-        return text.toInt();
+        return text.toInt(ok);
     QString ascii = text.toString();
     for (QChar &c : ascii) {
         if (isNonAsciiDigit(c))
             c = QLatin1Char(char('0' + c.digitValue()));
     }
-    return ascii.toInt();
+    return ascii.toInt(ok);
+}
+
+enum class HeadCount { Read, Blank, NotWhole, TooLarge };
+
+bool isZeros(const QStringRef &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit() && c.digitValue() == 0; });
+}
+
+// A whole number as a spreadsheet shows it: "1,500", "1,500.00", "20.00",
+// "-3.0". Groups of three digits after the first, zeros only after the point.
+// Read in one pass, without pieces: a count may be megabytes of commas.
+HeadCount readShownNumber(const QStringRef &text, int *value)
+{
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    const int start = negative || text.startsWith(QLatin1Char('+')) ? 1 : 0;
+    const int point = text.indexOf(QLatin1Char('.'), start);
+    if (point >= 0 && (point + 1 == text.size() || !isZeros(text.mid(point + 1))))
+        return HeadCount::NotWhole;
+
+    const qint64 limit = negative ? -qint64(INT_MIN) : qint64(INT_MAX);
+    qint64 magnitude = 0;
+    bool tooLarge = false;
+    bool grouped = false;
+    int digitsInGroup = 0;
+    const int end = point < 0 ? text.size() : point;
+    for (int i = start; i < end; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char(',')) {
+            if (digitsInGroup == 0 || digitsInGroup > 3 || (grouped && digitsInGroup != 3))
+                return HeadCount::NotWhole;
+            grouped = true;
+            digitsInGroup = 0;
+        } else if (c.isDigit()) {
+            ++digitsInGroup;
+            if (!tooLarge) {
+                magnitude = magnitude * 10 + c.digitValue();
+                tooLarge = magnitude > limit;
+            }
+        } else {
+            return HeadCount::NotWhole;
+        }
+    }
+    if (digitsInGroup == 0 || (grouped && digitsInGroup != 3))
+        return HeadCount::NotWhole;
+    if (tooLarge)
+        return HeadCount::TooLarge;
+    *value = int(negative ? -magnitude : magnitude);
+    return HeadCount::Read;
+}
+
+// Integers as QString::toInt reads them, with the digits of any script, and
+// whole numbers as a spreadsheet shows them; a blank line is 0 students.
+HeadCount readHeadCount(const QString &line, int *students)
+{
+    bool isInteger = false;
+    *students = readNumber(QStringRef(&line), &isInteger);
+    if (isInteger)
+        return HeadCount::Read;
+    *students = 0;
+    const QStringRef text = QStringRef(&line).trimmed();
+    return text.isEmpty() ? HeadCount::Blank : readShownNumber(text, students);
 }
 
 bool isPeriodSeparator(QChar c)
@@ -125,20 +188,84 @@ ClassEntry parseItem(QString item, int students, bool firstDay, bool *matched)
     return entry;
 }
 
-// Appends the entries of one line to entries, without a list of its own.
-void appendLine(const QString &line, const QString &headCountLine, bool firstDay,
-                QList<ClassEntry> &entries, QStringList *rejected)
+bool isBlank(const QString &text)
 {
-    const int students = readNumber(QStringRef(&headCountLine));
-    const QStringList items = line.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
+}
+
+// Appends the entries of one course line to `entries`, naming what does not
+// count as typed: class times first, in order, then the head count.
+void appendCourse(const QString &timeLine, const QString &countLine, bool firstDay,
+                  FirstLines lines, QList<ClassEntry> &entries,
+                  const UncountedItemHandler &uncounted)
+{
+    int students = 0;
+    const HeadCount headCount = readHeadCount(countLine, &students);
+    const QStringList items = timeLine.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    bool hasClassTime = false;
     for (const QString &item : items) {
         bool matched = false;
         entries.append(parseItem(item, students, firstDay, &matched));
-        // An unknown weekday ("周天") fits the grammar but counts on no day.
-        const bool unread = !matched || entries.constLast().day < 0;
         // A trailing ";" or an empty line leaves a blank item: not worth a word.
-        if (unread && rejected && !item.trimmed().isEmpty())
-            rejected->append(item);
+        if (!uncounted || isBlank(item))
+            continue;
+        hasClassTime = true;
+        const ClassEntry &entry = entries.constLast();
+        // An unknown weekday ("周天") fits the grammar but counts on no day.
+        if (!matched || entry.day < 0)
+            uncounted({lines.time, item, UncountedItem::UnreadTime});
+        else if (!takesPlaceInTerm(entry))
+            uncounted({lines.time, item, UncountedItem::NoTeachingWeek});
+    }
+    if (!uncounted)
+        return;
+    if (headCount == HeadCount::NotWhole)
+        uncounted({lines.headCount, countLine, UncountedItem::UnreadHeadCount});
+    else if (headCount == HeadCount::TooLarge)
+        uncounted({lines.headCount, countLine, UncountedItem::HeadCountTooLarge});
+    if (!hasClassTime && students != 0)
+        uncounted({lines.headCount, countLine, UncountedItem::NoClassTime});
+}
+
+// The lines of a split text, or of a whole text one at a time, so that both
+// kinds of input go through one loop.
+class Lines
+{
+public:
+    explicit Lines(const QStringList &lines) : list(&lines) {}
+    explicit Lines(const QString &text) : text(&text) {}
+
+    bool atEnd() const { return list ? next >= list->size() : next < 0; }
+
+    // The next line, or an empty line after the last.
+    QString take()
+    {
+        if (atEnd())
+            return QString();
+        if (list)
+            return list->at(next++);
+        const int end = text->indexOf(QLatin1Char('\n'), next);
+        const QString line = text->mid(next, end < 0 ? -1 : end - next);
+        next = end < 0 ? -1 : end + 1;
+        return line;
+    }
+
+private:
+    const QStringList *list = nullptr;
+    const QString *text = nullptr;
+    int next = 0; // the index of the next line, or where it starts in the text (-1: no more)
+};
+
+// The loop over the course lines: the time lines decide how many there are.
+void readCourses(Lines times, Lines counts, QList<ClassEntry> &entries, bool firstDay,
+                 const UncountedItemHandler &uncounted, FirstLines lines,
+                 const std::function<void()> &lineRead)
+{
+    for (; !times.atEnd(); ++lines.time, ++lines.headCount) {
+        const QString timeLine = times.take();
+        appendCourse(timeLine, counts.take(), firstDay, lines, entries, uncounted);
+        if (lineRead)
+            lineRead();
     }
 }
 
@@ -149,35 +276,53 @@ QStringList splitLines(const QString &text)
     return text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
+int firstLineOfTrimmed(const QString &text)
+{
+    int line = 1;
+    for (QChar c : text) {
+        if (!c.isSpace())
+            break;
+        if (c == QLatin1Char('\n'))
+            ++line;
+    }
+    return line;
+}
+
 ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstDay,
                          bool *matched)
 {
+    int students = 0;
+    readHeadCount(headCountLine, &students);
     bool itemMatched = false;
-    const ClassEntry entry = parseItem(std::move(item), readNumber(QStringRef(&headCountLine)),
-                                       firstDay, &itemMatched);
+    const ClassEntry entry = parseItem(std::move(item), students, firstDay, &itemMatched);
     if (matched)
         *matched = itemMatched;
     return entry;
 }
 
 QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLine,
-                                bool firstDay, QStringList *rejected)
+                                bool firstDay)
 {
     QList<ClassEntry> entries;
-    appendLine(line, headCountLine, firstDay, entries, rejected);
+    appendCourse(line, headCountLine, firstDay, FirstLines(), entries, UncountedItemHandler());
     return entries;
 }
 
 void buildEntries(const QStringList &timeLines, const QStringList &headCountLines,
-                  QList<ClassEntry> &entries, bool firstDay, QList<RejectedItem> *rejected)
+                  QList<ClassEntry> &entries, bool firstDay,
+                  const UncountedItemHandler &uncounted, FirstLines firstLines)
 {
     entries.clear();
-    QStringList unread;
-    for (int i = 0; i < timeLines.size(); ++i) {
-        const QString headCount = i < headCountLines.size() ? headCountLines.at(i) : QString();
-        appendLine(timeLines.at(i), headCount, firstDay, entries, rejected ? &unread : nullptr);
-        for (const QString &item : qAsConst(unread))
-            rejected->append({i + 1, item});
-        unread.clear();
-    }
+    readCourses(Lines(timeLines), Lines(headCountLines), entries, firstDay, uncounted, firstLines,
+                std::function<void()>());
+}
+
+void buildEntriesLineByLine(const QString &timeText, const QString &countText,
+                            QList<ClassEntry> &entries, bool firstDay,
+                            const UncountedItemHandler &uncounted, FirstLines firstLines,
+                            const std::function<void()> &lineRead)
+{
+    entries.clear();
+    readCourses(Lines(timeText), Lines(countText), entries, firstDay, uncounted, firstLines,
+                lineRead);
 }

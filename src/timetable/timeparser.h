@@ -2,39 +2,56 @@
 #define TIMEPARSER_H
 
 #include "classentry.h"
+#include "uncounteditem.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// A class-time item that counts nowhere because the parser could not read it
-// (or its weekday), as the user typed it.
-struct RejectedItem
-{
-    int line = 0; // 1-based line of the time text
-    QString text;
-};
+#include <functional>
 
 // The lines of a pasted text: split at every "\n", empty lines kept, so the
 // empty text is one line.
 QStringList splitLines(const QString &text);
 
+// The 1-based line of `text` on which text.trimmed() begins: the blank lines
+// trimmed off the top still count for the line numbers the user sees.
+int firstLineOfTrimmed(const QString &text);
+
+// The lines of the boxes (or files) on which the two trimmed texts begin.
+struct FirstLines
+{
+    int time = 1;
+    int headCount = 1;
+};
+
 // One item such as "周一第1,2节{第1-8周|双周}". An item that fits neither the
 // week-range nor the single-week form is logged and gives an entry in no week;
-// *matched (when given) tells which happened.
+// *matched (when given) tells which happened. The head count is read as
+// buildEntries reads it.
 ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstDay,
                          bool *matched = nullptr);
 
 // One course line: its items separated by ";", one entry per item, each with
-// the full head count of the line. Items that are not blank but fit neither
-// form, or name no weekday ("周天"), are added to *rejected (when given).
+// the full head count of the line.
 QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLine,
-                                bool firstDay, QStringList *rejected = nullptr);
+                                bool firstDay);
 
 // Replaces entries with the entries of every time line, line i taking its
-// head count from headCountLines[i] (0 where that line is missing).
+// head count from headCountLines[i] (0 where that line is missing). A head
+// count is an integer, or a whole number as a spreadsheet shows it ("1,500",
+// "20.00"); anything else counts as 0. Every uncounted item goes to
+// `uncounted` (when given), numbered from firstLines.
 void buildEntries(const QStringList &timeLines, const QStringList &headCountLines,
                   QList<ClassEntry> &entries, bool firstDay,
-                  QList<RejectedItem> *rejected = nullptr);
+                  const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {});
+
+// buildEntries on the two texts before they are split: after the entries of
+// each line are appended, lineRead is called and may take them out of
+// `entries`, so that memory need not grow with the number of items.
+void buildEntriesLineByLine(const QString &timeText, const QString &countText,
+                            QList<ClassEntry> &entries, bool firstDay,
+                            const UncountedItemHandler &uncounted, FirstLines firstLines,
+                            const std::function<void()> &lineRead);
 
 #endif // TIMEPARSER_H

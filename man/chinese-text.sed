@@ -1,0 +1,15 @@
+# Run with sed -E on a manual page.
+#
+# groff breaks lines only at spaces and would stretch the spaces of a
+# justified line: Chinese text has none. From the description on, lines are
+# left-aligned and may break after full-width punctuation.
+/^\.SH DESCRIPTION/,$ {
+    /^\.SH DESCRIPTION/a .ad l
+    /^\./!s/(，|。|；|：|、)/&\\:/g
+}
+# Qt pads argument names in --help to the width of the longest option, so a
+# longer name is followed by one space, which help2man takes for running text.
+/^\.IP$/ {
+    N
+    s/^\.IP\n([A-Z_]+) +/.TP\n\1\n/
+}

@@ -1,0 +1,10 @@
+#include "toolkittexts.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+bool installToolkitTexts(QTranslator &translator)
+{
+    return translator.load(QStringLiteral(":/translations/qtbase_zh_CN.qm"))
+            && QCoreApplication::installTranslator(&translator);
+}

@@ -1,0 +1,105 @@
+#include "mainwindow.h"
+#include "modalboxwatcher.h"
+#include "toolkittexts.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTranslator>
+
+#include <algorithm>
+
+class TestToolkitTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void messageBoxButton();
+    void textBoxMenu_data();
+    void textBoxMenu();
+    void ownTextsStay_data();
+    void ownTextsStay();
+
+private:
+    QTranslator translator;
+};
+
+void TestToolkitTexts::initTestCase()
+{
+    QVERIFY(installToolkitTexts(translator));
+}
+
+void TestToolkitTexts::messageBoxButton()
+{
+    // The start button's warning on differing line counts.
+    MainWindow window;
+    window.findChild<QTextEdit *>(QStringLiteral("textEdit_2"))->setPlainText(QStringLiteral("20"));
+    QTest::ignoreMessage(QtDebugMsg, "行数： 3      1");
+    ModalBoxWatcher box;
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
+
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("行数不一致"));
+    QCOMPARE(box.okText, QStringLiteral("确定"));
+}
+
+void TestToolkitTexts::textBoxMenu_data()
+{
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("class-time box") << QStringLiteral("textEdit");
+    QTest::newRow("head-count box") << QStringLiteral("textEdit_2");
+}
+
+void TestToolkitTexts::textBoxMenu()
+{
+    QFETCH(QString, box);
+
+    MainWindow window;
+    QScopedPointer<QMenu> menu(window.findChild<QTextEdit *>(box)->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts.append(action->text());
+    }
+    QCOMPARE(texts.size(), 7);
+    for (const QString &text : qAsConst(texts)) {
+        const bool chinese = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+            return c.script() == QChar::Script_Han;
+        });
+        QVERIFY2(chinese, qPrintable(texts.join(QLatin1String(" | "))));
+    }
+}
+
+void TestToolkitTexts::ownTextsStay_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("title") << "MainWindow" << QByteArray("windowTitle") << "MainWindow";
+    QTest::newRow("time caption") << "label" << QByteArray("text") << "上课时间";
+    QTest::newRow("count caption") << "label_2" << QByteArray("text") << "上课人数";
+    QTest::newRow("button") << "pushButton" << QByteArray("text") << "开始统计";
+}
+
+// The form's texts go through the translator too, under the context
+// "MainWindow", which the toolkit's catalogue does not hold.
+void TestToolkitTexts::ownTextsStay()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, property);
+    QFETCH(QString, text);
+
+    MainWindow window;
+    QObject *object = name == window.objectName() ? &window : window.findChild<QObject *>(name);
+    QVERIFY(object);
+    QCOMPARE(object->property(property.constData()).toString(), text);
+}
+
+QTEST_MAIN(TestToolkitTexts)
+#include "tst_toolkittexts.moc"
