@@ -3,6 +3,9 @@
 
 configure_file(data/windows/usage.txt usage.txt @ONLY)
 
+# Made by windowsicon.cmake where the desktop program is built.
+set(CLASSCOUNT_ICO ${PROJECT_BINARY_DIR}/icon/classcount.ico)
+
 # One resource script per program: its version information, and the icon
 # for the desktop program.
 function(classcount_version_resource target description)
@@ -21,8 +24,6 @@ function(classcount_version_resource target description)
 endfunction()
 
 enable_language(RC)
-classcount_version_resource(classcount "上课人数统计" ${CLASSCOUNT_ICO})
-classcount_version_resource(classcount-table "上课人数统计（命令行）")
 
 # The zip holds one folder, so that unpacking it makes no mess.
 set(dist_name classcount-${PROJECT_VERSION}-win64)
@@ -52,6 +53,6 @@ add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 ${PROJECT_BINARY_DIR}/installer.nsi
     DEPENDS classcount classcount-table ${PROJECT_SOURCE_DIR}/LICENSE
             ${PROJECT_BINARY_DIR}/usage.txt ${PROJECT_BINARY_DIR}/installer.nsi
-            ${CLASSCOUNT_ICO} ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
+            ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
     VERBATIM)
 add_custom_target(windows-dist DEPENDS ${zip} ${CLASSCOUNT_INSTALLER})

@@ -1,12 +1,12 @@
 # The program's icon for Windows, made from data/classcount.svg with Debian's
 # librsvg and icoutils: PNG renderings for the toolkit's resource system and
-# an .ico for the .exe files. Sets CLASSCOUNT_ICON_QRC and CLASSCOUNT_ICO.
+# CLASSCOUNT_ICO for the .exe files. Sets CLASSCOUNT_ICON_QRC.
 
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(ICOTOOL icotool REQUIRED)
 
 set(svg ${PROJECT_SOURCE_DIR}/data/classcount.svg)
-set(icon_dir ${PROJECT_BINARY_DIR}/icon)
+get_filename_component(icon_dir ${CLASSCOUNT_ICO} DIRECTORY)
 set(pngs)
 set(qrc_entries)
 foreach(size 16 24 32 48 64 128 256)
@@ -25,9 +25,7 @@ file(WRITE ${CLASSCOUNT_ICON_QRC}
      "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/icon\">\n"
      "${qrc_entries}    </qresource>\n</RCC>\n")
 
-set(CLASSCOUNT_ICO ${icon_dir}/classcount.ico)
 add_custom_command(OUTPUT ${CLASSCOUNT_ICO}
                    COMMAND ${ICOTOOL} --create --output ${CLASSCOUNT_ICO} ${pngs}
                    DEPENDS ${pngs}
                    VERBATIM)
-add_custom_target(classcount-ico DEPENDS ${CLASSCOUNT_ICO})

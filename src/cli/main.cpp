@@ -37,6 +37,25 @@ void dropDebugMessages(QtMsgType type, const QMessageLogContext &context, const 
         write(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }
 
+// The whole file, or standard input for "-".
+bool readBytes(const QString &path, QByteArray *bytes, QString *problem)
+{
+    if (path == QLatin1String("-")) {
+        if (readStandardInput(bytes))
+            return true;
+        *problem = QStringLiteral("无法读取标准输入");
+        return false;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        *bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return true;
+    }
+    *problem = QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString());
+    return false;
+}
+
 bool readInput(const QString &path, QString *text, int *firstLine, QString *problem)
 {
     // QFile would warn about it on a line of its own.
@@ -44,18 +63,9 @@ bool readInput(const QString &path, QString *text, int *firstLine, QString *prob
         *problem = QStringLiteral("文件名为空");
         return false;
     }
-    QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        *problem = QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString());
+    QByteArray bytes;
+    if (!readBytes(path, &bytes, problem))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *problem = QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString());
-        return false;
-    }
     QString decodeProblem;
     *text = pastedText(bytes, &decodeProblem, firstLine);
     if (!decodeProblem.isEmpty()) {

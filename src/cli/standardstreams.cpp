@@ -2,6 +2,15 @@
 
 #include <QString>
 
+bool readStandardInput(QByteArray *bytes)
+{
+    char buffer[64 * 1024];
+    size_t count = 0;
+    while ((count = fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        bytes->append(buffer, int(count));
+    return !ferror(stdin);
+}
+
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
