@@ -22,10 +22,10 @@ BENCH_PACKAGES := libbenchmark-dev time
 PACKAGE_PACKAGES := dpkg-dev file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 # The toolkit for Windows comes from Debian's source package; the programs are
-# cross-built with mingw-w64, tested under Wine and packed with zip and NSIS;
+# cross-built with mingw-w64, tested under Wine and packed by NSIS;
 # librsvg and icoutils turn the SVG icon into PNGs and an .ico.
 WINDOWS_PACKAGES := dpkg-dev xz-utils perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
-	librsvg2-bin icoutils zip
+	librsvg2-bin icoutils unzip
 
 # cmake runs the parallel jobs; the targets here run one after the other, in
 # the order written, and do not announce the folders they run in.

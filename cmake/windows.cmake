@@ -33,7 +33,6 @@ set(CLASSCOUNT_INSTALLER ${PROJECT_BINARY_DIR}/${dist_name}-setup.exe)
 configure_file(data/windows/installer.nsi.in installer.nsi @ONLY)
 
 find_program(MINGW_STRIP ${CLASSCOUNT_MINGW}-strip REQUIRED)
-find_program(ZIP zip REQUIRED)
 find_program(MAKENSIS makensis REQUIRED)
 
 add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
@@ -46,10 +45,11 @@ add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
     COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_BINARY_DIR}/usage.txt
             -DOUTPUT=${CLASSCOUNT_DIST_DIR}/使用说明.txt -DBOM=ON
             -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
-    # -UN=UTF8 marks the Chinese file name as UTF-8, which Windows' own zip
-    # folders read; -X leaves out Unix owners and times of access.
+    # In a UTF-8 locale the Chinese file name is stored flagged as UTF-8,
+    # which Windows' own zip folders read as such.
     COMMAND ${CMAKE_COMMAND} -E chdir ${PROJECT_BINARY_DIR}/dist
-            ${ZIP} -q -X -r -UN=UTF8 ${zip} ${dist_name}
+            ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8
+            ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${dist_name}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 ${PROJECT_BINARY_DIR}/installer.nsi
     DEPENDS classcount classcount-table ${PROJECT_SOURCE_DIR}/LICENSE
             ${PROJECT_BINARY_DIR}/usage.txt ${PROJECT_BINARY_DIR}/installer.nsi
