@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build and test in one place. Every target installs what it needs.
 
 BUILD_DIR ?= build

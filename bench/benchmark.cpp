@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the core on a whole university's course list: parsing, one
 // result view, the copy-all table, and everything the command-line tool does.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef COURSELIST_H
 #define COURSELIST_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the desktop program on a whole university's course list: from
 // the press of "开始统计" to the shown result dialog, and "复制所有" until its
 // message box is up and answered. Runs on the offscreen platform.

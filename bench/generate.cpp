@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // classcount-generate SEED LINES TIMES_FILE COUNTS_FILE: writes a made-up
 // course list for timing the command-line tool.
 

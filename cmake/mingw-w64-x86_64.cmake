@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 (POSIX threads)
 # and runs what it builds, the tests included, under Wine.
 set(CMAKE_SYSTEM_NAME Windows)

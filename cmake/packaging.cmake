@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install layout, the Debian package, and the tests that check both.
 
 include(GNUInstallDirs)

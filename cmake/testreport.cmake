@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one Qt Test executable under Wine and prints its report: Wine would
 # send a report meant for the console to the debug log instead.
 #   cmake -DEMULATOR="env ... wine" -DTEST=tst.exe -DREPORT=tst.txt -P testreport.cmake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build: icon and version information in the .exe files, and
 # what users download: a zip to run from anywhere and an installer.
 

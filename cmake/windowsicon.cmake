@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's icon for Windows, made from data/classcount.svg with Debian's
 # librsvg and icoutils: PNG renderings for the toolkit's resource system and
 # CLASSCOUNT_ICO for the .exe files. Sets CLASSCOUNT_ICON_QRC.

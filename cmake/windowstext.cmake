@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the text file INPUT to OUTPUT with Windows line ends, and with a
 # UTF-8 byte-order mark when BOM is set, so that Notepad of any Windows
 # version shows it as written.

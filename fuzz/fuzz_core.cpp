@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: arbitrary bytes as the two pasted files, through the
 // whole core, with checks that a fault in any part would break.
 //

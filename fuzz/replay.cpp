@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the fuzz target once on every file of the given files and folders, so
 // that the corpus is checked by any compiler, without fuzzing.
 

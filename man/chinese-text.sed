@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run with sed -E on a manual page.
 #
 # groff breaks lines only at spaces and would stretch the spaces of a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // classcount-table on files that are empty, huge, not text, not files at all:
 // each run gives the right table, or one line of error and exit code 2, and
 // never a crash, a hang, a partial table or runaway memory.

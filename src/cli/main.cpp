@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // classcount-table: the term table (or one result view) for two text files,
 // exactly as the desktop program computes it.
 

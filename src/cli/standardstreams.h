@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef STANDARDSTREAMS_H
 #define STANDARDSTREAMS_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "periodtotals.h"
 
 bool operator==(const PeriodTotals &a, const PeriodTotals &b)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "classentry.h"
 
 bool takesPlaceIn(const ClassEntry &entry, int week)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "pastedtext.h"
 
 #include "gb18030.h"
