@@ -265,17 +265,6 @@ void checkLineByLine(const QString &timeText, const QString &countText, FirstLin
     check(named == uncounted, "line by line, the same items are named");
 }
 
-bool pairsSurrogates(const QString &text)
-{
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (text.at(i).isSurrogate())
-            return false;
-    }
-    return true;
-}
-
 void checkNotice(const QList<UncountedItem> &uncounted)
 {
     const UncountedTally counts = tally(uncounted);

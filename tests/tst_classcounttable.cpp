@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "examplecontent.h"
 #include "pastedtext.h"
 #include "reporttext.h"
 #include "tabletext.h"
@@ -12,12 +13,6 @@
 
 namespace {
 
-const QStringList exampleTimes{
-    QStringLiteral("周一第3,4节{第1-8周}"),
-    QStringLiteral("周一第3,4节{第1-8周};周三第1,2节{第1-8周}"),
-    QStringLiteral("周一第1,2节{第1-8周};周四8,9节{第2-8周|双周};周四第11节{第2-8周|双周}"),
-};
-const QStringList exampleCounts{QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("35")};
 
 QByteArray lines(const QStringList &list, const char *lineBreak = "\n")
 {
@@ -107,8 +102,8 @@ Run TestClassCountTable::run(const QStringList &arguments, const QByteArray &inp
 void TestClassCountTable::initTestCase()
 {
     QVERIFY(dir.isValid());
-    timesFile = file(QStringLiteral("times.txt"), lines(exampleTimes));
-    countsFile = file(QStringLiteral("counts.txt"), lines(exampleCounts));
+    timesFile = file(QStringLiteral("times.txt"), lines(exampleTimeLines));
+    countsFile = file(QStringLiteral("counts.txt"), lines(exampleCountLines));
     QVERIFY(!timesFile.isEmpty());
     QVERIFY(!countsFile.isEmpty());
 }
@@ -132,7 +127,7 @@ void TestClassCountTable::exampleTable()
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
     QList<ClassEntry> entries;
-    buildEntries(exampleTimes, exampleCounts, entries, true);
+    buildEntries(exampleTimeLines, exampleCountLines, entries, true);
     QCOMPARE(result.out, termTableText(entries, true).toUtf8());
 }
 
@@ -142,16 +137,16 @@ void TestClassCountTable::sameTable_data()
     QTest::addColumn<QByteArray>("counts");
     QTest::addColumn<int>("fromStandardInput"); // 0: none, 1: times, 2: counts
 
-    const QByteArray times = lines(exampleTimes);
-    const QByteArray counts = lines(exampleCounts);
-    QTest::newRow("CRLF") << lines(exampleTimes, "\r\n") + "\r\n" << lines(exampleCounts, "\r\n") << 0;
-    QTest::newRow("lone CR") << lines(exampleTimes, "\r") << counts << 0;
+    const QByteArray times = lines(exampleTimeLines);
+    const QByteArray counts = lines(exampleCountLines);
+    QTest::newRow("CRLF") << lines(exampleTimeLines, "\r\n") + "\r\n" << lines(exampleCountLines, "\r\n") << 0;
+    QTest::newRow("lone CR") << lines(exampleTimeLines, "\r") << counts << 0;
     QTest::newRow("GB18030") << gb18030(times) << gb18030(counts) << 0;
-    QTest::newRow("GB18030 with CRLF") << gb18030(lines(exampleTimes, "\r\n")) << counts << 0;
+    QTest::newRow("GB18030 with CRLF") << gb18030(lines(exampleTimeLines, "\r\n")) << counts << 0;
     QTest::newRow("UTF-8 with byte-order mark") << QByteArrayLiteral("\xEF\xBB\xBF") + times << counts << 0;
     QTest::newRow("blank lines around") << "\n\n" + times + "\n \n" << "  " + counts + "\n" << 0;
     QTest::newRow("times from standard input") << times << counts << 1;
-    QTest::newRow("counts from standard input") << gb18030(times) << lines(exampleCounts, "\r\n") << 2;
+    QTest::newRow("counts from standard input") << gb18030(times) << lines(exampleCountLines, "\r\n") << 2;
 }
 
 void TestClassCountTable::sameTable()
@@ -220,10 +215,10 @@ void TestClassCountTable::lineCountsDiffer_data()
     QTest::addColumn<int>("timeLines");
     QTest::addColumn<int>("countLines");
 
-    QTest::newRow("one count more") << lines(exampleTimes) << lines(exampleCounts) + "\n40" << 3 << 4;
-    QTest::newRow("one count less") << lines(exampleTimes) << QByteArray("20\n30") << 3 << 2;
+    QTest::newRow("one count more") << lines(exampleTimeLines) << lines(exampleCountLines) + "\n40" << 3 << 4;
+    QTest::newRow("one count less") << lines(exampleTimeLines) << QByteArray("20\n30") << 3 << 2;
     QTest::newRow("empty line inside counts") << QByteArray("周一第4节{第1周}") << QByteArray("20\n\n30") << 1 << 3;
-    QTest::newRow("empty counts file") << lines(exampleTimes, "\r\n") << QByteArray() << 3 << 1;
+    QTest::newRow("empty counts file") << lines(exampleTimeLines, "\r\n") << QByteArray() << 3 << 1;
 }
 
 void TestClassCountTable::lineCountsDiffer()

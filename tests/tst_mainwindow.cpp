@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "examplecontent.h"
+#include "formtexts.h"
 #include "mainwindow.h"
 #include "modalboxwatcher.h"
 #include "showwindow.h"
@@ -18,11 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString exampleTimes = QStringLiteral(
-        "周一第3,4节{第1-8周}\n"
-        "周一第3,4节{第1-8周};周三第1,2节{第1-8周}\n"
-        "周一第1,2节{第1-8周};周四8,9节{第2-8周|双周};周四第11节{第2-8周|双周}");
 
 QTextEdit *timeBox(MainWindow &window)
 {
@@ -147,14 +144,7 @@ void tst_MainWindow::layouts()
 
 void tst_MainWindow::texts_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("title") << "MainWindow" << QByteArray("windowTitle") << "MainWindow";
-    QTest::newRow("time caption") << "label" << QByteArray("text") << "上课时间";
-    QTest::newRow("count caption") << "label_2" << QByteArray("text") << "上课人数";
-    QTest::newRow("button") << "pushButton" << QByteArray("text") << "开始统计";
+    addFormTextColumnsAndOwnTexts();
     QTest::newRow("time tip") << "textEdit" << QByteArray("toolTip")
                               << "<html><head/><body><p>一行一个时间，例如：</p>"
                                  "<p>周一第1,2节{第1-8周}</p>"
@@ -172,14 +162,7 @@ void tst_MainWindow::texts_data()
 
 void tst_MainWindow::texts()
 {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, property);
-    QFETCH(QString, text);
-
-    MainWindow window;
-    QObject *object = name == window.objectName() ? &window : window.findChild<QObject *>(name);
-    QVERIFY(object);
-    QCOMPARE(object->property(property.constData()).toString(), text);
+    checkFormText();
 }
 
 void tst_MainWindow::exampleContent()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "examplecontent.h"
 #include "modalboxwatcher.h"
 #include "showwindow.h"
 
@@ -16,12 +17,6 @@
 #include <QTextEdit>
 
 namespace {
-
-const QString exampleTimes = QStringLiteral(
-        "周一第3,4节{第1-8周}\n"
-        "周一第3,4节{第1-8周};周三第1,2节{第1-8周}\n"
-        "周一第1,2节{第1-8周};周四8,9节{第2-8周|双周};周四第11节{第2-8周|双周}");
-const QString exampleCounts = QStringLiteral("20\n30\n35");
 
 struct Dialog
 {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "formtexts.h"
 #include "mainwindow.h"
 #include "modalboxwatcher.h"
 #include "toolkittexts.h"
@@ -79,28 +80,14 @@ void TestToolkitTexts::textBoxMenu()
 
 void TestToolkitTexts::ownTextsStay_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("title") << "MainWindow" << QByteArray("windowTitle") << "MainWindow";
-    QTest::newRow("time caption") << "label" << QByteArray("text") << "上课时间";
-    QTest::newRow("count caption") << "label_2" << QByteArray("text") << "上课人数";
-    QTest::newRow("button") << "pushButton" << QByteArray("text") << "开始统计";
+    addFormTextColumnsAndOwnTexts();
 }
 
 // The form's texts go through the translator too, under the context
 // "MainWindow", which the toolkit's catalogue does not hold.
 void TestToolkitTexts::ownTextsStay()
 {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, property);
-    QFETCH(QString, text);
-
-    MainWindow window;
-    QObject *object = name == window.objectName() ? &window : window.findChild<QObject *>(name);
-    QVERIFY(object);
-    QCOMPARE(object->property(property.constData()).toString(), text);
+    checkFormText();
 }
 
 QTEST_MAIN(TestToolkitTexts)

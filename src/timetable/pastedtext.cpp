@@ -23,19 +23,6 @@ bool decode(const char *codecName, const QByteArray &bytes, QString *text)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
-// The UTF-16 codec passes unpaired surrogates through, though they encode
-// no character.
-bool pairsSurrogates(const QString &text)
-{
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (text.at(i).isSurrogate())
-            return false;
-    }
-    return true;
-}
-
 QString asPasted(QString text, int *firstLine)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -48,6 +35,17 @@ QString asPasted(QString text, int *firstLine)
 }
 
 } // namespace
+
+bool pairsSurrogates(const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return false;
+    }
+    return true;
+}
 
 QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
 {

@@ -15,4 +15,8 @@
 // character, are not text: the result is then empty and *problem says why.
 QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine = nullptr);
 
+// Whether every surrogate in the text is half of a pair: the UTF-16 codec
+// passes unpaired ones through, though they encode no character.
+bool pairsSurrogates(const QString &text);
+
 #endif // PASTEDTEXT_H
