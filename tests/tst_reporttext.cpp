@@ -233,7 +233,6 @@ void TestReportText::uncountedHeading_data()
 
     const int unread = UncountedItem::UnreadTime;
     QTest::newRow("one unread class time") << QList<int>{unread} << QStringLiteral("有 1 项上课时间无法识别，未计入统计：");
-    QTest::newRow("twelve unread class times") << QVector<int>(12, unread).toList() << QStringLiteral("有 12 项上课时间无法识别，未计入统计：");
     QTest::newRow("every kind, in a fixed order")
             << QList<int>{UncountedItem::NoClassTime, UncountedItem::HeadCountTooLarge, UncountedItem::UnreadHeadCount,
                           UncountedItem::UnreadHeadCount, UncountedItem::NoTeachingWeek, unread, unread, unread}
