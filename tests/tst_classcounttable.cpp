@@ -283,8 +283,8 @@ void TestClassCountTable::rejectedItems()
 {
     const QStringList times{
         QStringLiteral("周一第3,4节{第1-8周}"),
-        QStringLiteral("周二第11节{第1-2周}; 周三第4节{第1周}"),
-        QStringLiteral("周五第4节{第2周}；周五第4节{第3周}"),
+        QStringLiteral("周二第11节{第1-2周}; 周三第4节{第1周}x"),
+        QStringLiteral("周五第4节{第2周}，周五第4节{第3周}"),
         QStringLiteral("周六第5节{第21周};"),
     };
     const QStringList counts{QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("35"), QStringLiteral("8")};
@@ -295,8 +295,8 @@ void TestClassCountTable::rejectedItems()
     // The unread items are named by line, as typed; the blank item after the
     // final ";" is not worth naming.
     QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("有 2 项上课时间无法识别，未计入统计：\n"
-                                                           "第2行： 周三第4节{第1周}\n"
-                                                           "第3行：周五第4节{第2周}；周五第4节{第3周}\n"));
+                                                           "第2行： 周三第4节{第1周}x\n"
+                                                           "第3行：周五第4节{第2周}，周五第4节{第3周}\n"));
 
     // The table holds what was read: Monday weeks 1 to 8, Tuesday weeks 1
     // and 2, Saturday week 21, so it ends with week 22.

@@ -325,23 +325,21 @@ void TestTimeParser::parseTimeLine_data()
                                 << QStringList{QStringLiteral("  ")} << QStringList();
     QTest::newRow("space after semicolon")
             << QStringLiteral("周一第1,2节{第1-8周}; 周三第1,2节{第1-8周}") << QStringLiteral("30")
-            << QStringList{QStringLiteral("w1-8 d1 p1-2 s30"), QStringLiteral("w0-0 d0 p0-0 s30")}
-            << QStringList{QStringLiteral(" 周三第1,2节{第1-8周}")}
-            << QStringList{QStringLiteral(" 周三第1,2节{第1-8周}")};
+            << QStringList{QStringLiteral("w1-8 d1 p1-2 s30"), QStringLiteral("w1-8 d3 p1-2 s30")}
+            << QStringList() << QStringList();
     QTest::newRow("rejected item named as typed")
-            << QStringLiteral("星期一第1节{第1周|双周} ;周二第4节{第2周}") << QStringLiteral("4")
+            << QStringLiteral("星期一第1节{第1周|双周} x;周二第4节{第2周}") << QStringLiteral("4")
             << QStringList{QStringLiteral("w0-0 d0 p0-0 s4 even"), QStringLiteral("w2-2 d2 p4-4 s4")}
-            << QStringList{QStringLiteral("周一第1节{第1周} ")}
-            << QStringList{QStringLiteral("星期一第1节{第1周|双周} ")};
+            << QStringList{QStringLiteral("周一第1节{第1周} x")}
+            << QStringList{QStringLiteral("星期一第1节{第1周|双周} x")};
     QTest::newRow("unknown weekday is named but not logged")
             << QStringLiteral("周天第4节{第1周};周日第4节{第1周}") << QStringLiteral("6")
             << QStringList{QStringLiteral("w1-1 d-1 p4-4 s6"), QStringLiteral("w1-1 d7 p4-4 s6")}
             << QStringList() << QStringList{QStringLiteral("周天第4节{第1周}")};
-    QTest::newRow("full-width semicolon separates nothing")
+    QTest::newRow("full-width semicolon separates items")
             << QStringLiteral("周一第1节{第1周}；周二第1节{第1周}") << QStringLiteral("5")
-            << QStringList{QStringLiteral("w0-0 d0 p0-0 s5")}
-            << QStringList{QStringLiteral("周一第1节{第1周}；周二第1节{第1周}")}
-            << QStringList{QStringLiteral("周一第1节{第1周}；周二第1节{第1周}")};
+            << QStringList{QStringLiteral("w1-1 d1 p1-1 s5"), QStringLiteral("w1-1 d2 p1-1 s5")}
+            << QStringList() << QStringList();
 }
 
 void TestTimeParser::parseTimeLine()
@@ -411,16 +409,14 @@ void TestTimeParser::buildEntries_data()
                            QStringLiteral("w2-2 d2 p5-5 s3")}
             << QStringList{QString()} << QStringList{QStringLiteral("2:[no time]2")} << 1 << 1;
     QTest::newRow("rejected items by line")
-            << QStringList{QStringLiteral("周一第4节{第1周}; 周二第4节{第1周}"), QStringLiteral("周八第4节{第1周}"),
+            << QStringList{QStringLiteral("周一第4节{第1周}; 周二第4节{第1周}x"), QStringLiteral("周八第4节{第1周}"),
                            QStringLiteral("周三第4节{1周}；周四第4节{1周};周五第4节{1周}x")}
             << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}
             << QStringList{QStringLiteral("w1-1 d1 p4-4 s1"), QStringLiteral("w0-0 d0 p0-0 s1"),
-                           QStringLiteral("w1-1 d-1 p4-4 s2"), QStringLiteral("w0-0 d0 p0-0 s3"),
-                           QStringLiteral("w0-0 d0 p0-0 s3")}
-            << QStringList{QStringLiteral(" 周二第4节{第1周}"), QStringLiteral("周三第4节{1周}；周四第4节{1周}"),
-                           QStringLiteral("周五第4节{1周}x")}
-            << QStringList{QStringLiteral("1: 周二第4节{第1周}"), QStringLiteral("2:周八第4节{第1周}"),
-                           QStringLiteral("3:周三第4节{1周}；周四第4节{1周}"),
+                           QStringLiteral("w1-1 d-1 p4-4 s2"), QStringLiteral("w1-1 d3 p4-4 s3"),
+                           QStringLiteral("w1-1 d4 p4-4 s3"), QStringLiteral("w0-0 d0 p0-0 s3")}
+            << QStringList{QStringLiteral(" 周二第4节{第1周}x"), QStringLiteral("周五第4节{1周}x")}
+            << QStringList{QStringLiteral("1: 周二第4节{第1周}x"), QStringLiteral("2:周八第4节{第1周}"),
                            QStringLiteral("3:周五第4节{1周}x")} << 1 << 1;
 
     // Named by the lines of the boxes, which begin lower where blank lines

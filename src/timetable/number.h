@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+// Numbers as typed in class times and head counts.
+
 // An integer as QString::toInt reads it in base 10, except that the decimal
 // digits of any script count by their value: "\d" in the grammar also takes
 // the full-width "１" of some course lists, so they are read as numbers, not
@@ -24,6 +26,21 @@ inline int readNumber(const QStringRef &text, bool *ok = nullptr)
             c = QLatin1Char(char('0' + c.digitValue()));
     }
     return ascii.toInt(ok);
+}
+
+// Only the first and the last number of a period list are read: "1,3,5"
+// gives 1 and 5, "1-4" gives 1 and 4, "1," gives 1 and 0.
+inline void readPeriods(const QStringRef &periods, int *first, int *last)
+{
+    const auto isSeparator = [](QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('-'); };
+    const auto firstEnd = std::find_if(periods.cbegin(), periods.cend(), isSeparator);
+    if (firstEnd == periods.cend()) {
+        *first = *last = readNumber(periods);
+        return;
+    }
+    const auto lastStart = std::find_if(periods.crbegin(), periods.crend(), isSeparator).base();
+    *first = readNumber(periods.left(int(firstEnd - periods.cbegin())));
+    *last = readNumber(periods.mid(int(lastStart - periods.cbegin())));
 }
 
 #endif // NUMBER_H

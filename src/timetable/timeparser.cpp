@@ -4,13 +4,13 @@
 
 #include "headcount.h"
 #include "number.h"
+#include "tolerantitem.h"
 #include "weekdays.h"
 
 #include <QDebug>
 #include <QRegExp>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -26,25 +26,6 @@ bool takeMarkers(QString &item, const QStringList &markers)
         }
     }
     return found;
-}
-
-bool isPeriodSeparator(QChar c)
-{
-    return c == QLatin1Char(',') || c == QLatin1Char('-');
-}
-
-// Only the first and the last number of a period list are read: "1,3,5"
-// gives 1 and 5, "1-4" gives 1 and 4.
-void readPeriods(const QStringRef &periods, ClassEntry &entry)
-{
-    const auto firstEnd = std::find_if(periods.cbegin(), periods.cend(), isPeriodSeparator);
-    if (firstEnd == periods.cend()) {
-        entry.firstPeriod = entry.lastPeriod = readNumber(periods);
-        return;
-    }
-    const auto lastStart = std::find_if(periods.crbegin(), periods.crend(), isPeriodSeparator).base();
-    entry.firstPeriod = readNumber(periods.left(int(firstEnd - periods.cbegin())));
-    entry.lastPeriod = readNumber(periods.mid(int(lastStart - periods.cbegin())));
 }
 
 // Capture `nth` of the last match of `form`, which ends where `terminator`,
@@ -71,7 +52,9 @@ Grammar &grammar()
     return forms;
 }
 
-ClassEntry parseItem(QString item, int students, bool firstDay, bool *matched)
+// The grammar's reading of an item, which it rewrites on the way: 星期 as 周
+// and the markers taken out.
+ClassEntry parseItem(QString &item, int students, bool firstDay, bool *matched)
 {
     ClassEntry entry;
     entry.students = students;
@@ -92,14 +75,13 @@ ClassEntry parseItem(QString item, int students, bool firstDay, bool *matched)
     Grammar &forms = grammar();
     const bool isRange = forms.weekRange.exactMatch(item);
     if (!isRange && !forms.singleWeek.exactMatch(item)) {
-        qDebug() << "无法正则匹配时间：" << item;
         *matched = false;
         return entry;
     }
 
     const QRegExp &form = isRange ? forms.weekRange : forms.singleWeek;
     entry.day = dayIndex(item.mid(form.pos(1), 1), firstDay);
-    readPeriods(captured(item, form, 2, QChar(u'节')), entry);
+    readPeriods(captured(item, form, 2, QChar(u'节')), &entry.firstPeriod, &entry.lastPeriod);
     if (isRange) {
         entry.weekFrom = readNumber(captured(item, form, 3, QLatin1Char('-')));
         entry.weekTo = readNumber(captured(item, form, 4, QChar(u'周')));
@@ -108,6 +90,66 @@ ClassEntry parseItem(QString item, int students, bool firstDay, bool *matched)
     }
     *matched = true;
     return entry;
+}
+
+void logUnread(const QString &rewrittenItem)
+{
+    qDebug() << "无法正则匹配时间：" << rewrittenItem;
+}
+
+// Appends the entries of one item: the grammar's, or where the grammar
+// leaves it unread, the tolerant reading's. An item that neither reads is
+// logged as the grammar rewrote it and gives one entry in no week. Returns
+// whether the item was read.
+bool appendItem(const QString &item, int students, bool firstDay, QList<ClassEntry> &entries)
+{
+    QString rewritten = item;
+    bool matched = false;
+    const ClassEntry entry = parseItem(rewritten, students, firstDay, &matched);
+    if (!matched) {
+        const QList<ClassEntry> read = readTolerantItem(item, students, firstDay);
+        if (!read.isEmpty()) {
+            entries.append(read);
+            return true;
+        }
+        logUnread(rewritten);
+    }
+    entries.append(entry);
+    return matched;
+}
+
+bool startsWeekday(const QString &line, int at)
+{
+    const QStringRef rest = line.midRef(at);
+    return rest.startsWith(QChar(u'周')) || rest.startsWith(QStringLiteral("星期"));
+}
+
+// The items of a line are separated by ";" or "；", and a "}" that white
+// space and then 周 or 星期 follow also ends one: so a spreadsheet joins the
+// lines of a cell, and so people type who forget the ";". The white space
+// belongs to neither item.
+QStringList splitItems(const QString &line)
+{
+    QStringList items;
+    int start = 0;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == QLatin1Char(';') || c == QChar(u'；')) {
+            items.append(line.mid(start, i - start));
+            start = i + 1;
+        } else if (c == QLatin1Char('}') || c == QChar(u'｝')) {
+            int next = i + 1;
+            while (next < line.size() && line.at(next).isSpace())
+                ++next;
+            if (next < line.size() && startsWeekday(line, next)) {
+                items.append(line.mid(start, i + 1 - start));
+                start = next;
+                i = next - 1;
+            }
+        }
+    }
+    items.append(line.mid(start));
+    return items;
 }
 
 bool isBlank(const QString &text)
@@ -123,20 +165,20 @@ void appendCourse(const QString &timeLine, const QString &countLine, bool firstD
 {
     int students = 0;
     const HeadCount headCount = readHeadCount(countLine, &students);
-    const QStringList items = timeLine.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    const QStringList items = splitItems(timeLine);
     bool hasClassTime = false;
     for (const QString &item : items) {
-        bool matched = false;
-        entries.append(parseItem(item, students, firstDay, &matched));
+        const int first = entries.size();
+        const bool read = appendItem(item, students, firstDay, entries);
         // A trailing ";" or an empty line leaves a blank item: not worth a word.
         if (!uncounted || isBlank(item))
             continue;
         hasClassTime = true;
         const ClassEntry &entry = entries.constLast();
         // An unknown weekday ("周天") fits the grammar but counts on no day.
-        if (!matched || entry.day < 0)
+        if (!read || entry.day < 0)
             uncounted({lines.time, item, UncountedItem::UnreadTime});
-        else if (!takesPlaceInTerm(entry))
+        else if (!std::all_of(entries.cbegin() + first, entries.cend(), takesPlaceInTerm))
             uncounted({lines.time, item, UncountedItem::NoTeachingWeek});
     }
     if (!uncounted)
@@ -216,7 +258,9 @@ ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstD
     int students = 0;
     readHeadCount(headCountLine, &students);
     bool itemMatched = false;
-    const ClassEntry entry = parseItem(std::move(item), students, firstDay, &itemMatched);
+    const ClassEntry entry = parseItem(item, students, firstDay, &itemMatched);
+    if (!itemMatched)
+        logUnread(item);
     if (matched)
         *matched = itemMatched;
     return entry;

@@ -27,15 +27,18 @@ struct FirstLines
     int headCount = 1;
 };
 
-// One item such as "周一第1,2节{第1-8周|双周}". An item that fits neither the
-// week-range nor the single-week form is logged and gives an entry in no week;
-// *matched (when given) tells which happened. The head count is read as
-// buildEntries reads it.
+// One item such as "周一第1,2节{第1-8周|双周}", read by the grammar alone. An
+// item that fits neither the week-range nor the single-week form is logged
+// and gives an entry in no week; *matched (when given) tells which happened.
+// The head count is read as buildEntries reads it.
 ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstDay,
                          bool *matched = nullptr);
 
-// One course line: its items separated by ";", one entry per item, each with
-// the full head count of the line.
+// One course line: its items separated by ";" or "；" (or a "}" followed by
+// the next weekday), each with the full head count of the line. The grammar
+// reads each item into one entry; an item it leaves unread is read again by
+// readTolerantItem (tolerantitem.h), which may give one entry per part of the
+// week list; an item that neither reads gives one entry in no week.
 QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLine,
                                 bool firstDay);
 
