@@ -321,6 +321,9 @@ void TestClassCountTable::uncountedItems_data()
     QTest::newRow("files") << QStringLiteral("uncounted") << 0;
     QTest::newRow("times from standard input") << QStringLiteral("uncounted") << 1;
     QTest::newRow("counts from standard input") << QStringLiteral("uncounted") << 2;
+    // The forms of other timetable systems and of hand typing, read, beside
+    // near misses that are still listed.
+    QTest::newRow("other forms") << QStringLiteral("forms") << 0;
 }
 
 void TestClassCountTable::uncountedItems()
