@@ -120,8 +120,9 @@ bool appendItem(const QString &item, int students, bool firstDay, QList<ClassEnt
 
 bool startsWeekday(const QString &line, int at)
 {
-    const QStringRef rest = line.midRef(at);
-    return rest.startsWith(QChar(u'周')) || rest.startsWith(QStringLiteral("星期"));
+    return at < line.size()
+            && (line.at(at) == QChar(u'周')
+                || (line.at(at) == QChar(u'星') && at + 1 < line.size() && line.at(at + 1) == QChar(u'期')));
 }
 
 // The items of a line are separated by ";" or "；", and a "}" that white
@@ -141,7 +142,7 @@ QStringList splitItems(const QString &line)
             int next = i + 1;
             while (next < line.size() && line.at(next).isSpace())
                 ++next;
-            if (next < line.size() && startsWeekday(line, next)) {
+            if (startsWeekday(line, next)) {
                 items.append(line.mid(start, i + 1 - start));
                 start = next;
                 i = next - 1;

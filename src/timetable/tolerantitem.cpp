@@ -47,7 +47,8 @@ bool isSpaceInPeriods(QChar c)
 QString normalised(const QString &item)
 {
     QString text = item.trimmed();
-    text.replace(QStringLiteral("星期"), QStringLiteral("周"));
+    if (text.contains(QChar(u'星')))
+        text.replace(QStringLiteral("星期"), QStringLiteral("周"));
     static const QString wide = QStringLiteral("｛｝（），－｜");
     static const QString narrow = QStringLiteral("{}(),-|");
     for (QChar &c : text) {
@@ -89,6 +90,12 @@ FoundMarks takeMarks(QString &text)
     FoundMarks found;
     const std::array<Mark, 8> &marks = allMarks();
     for (int at = 0; at < text.size();) {
+        // Every mark begins with one of these; most characters are none.
+        const QChar c = text.at(at);
+        if (c != QLatin1Char('(') && c != QLatin1Char('|') && c != QChar(u'单') && c != QChar(u'双')) {
+            ++at;
+            continue;
+        }
         const auto mark = std::find_if(marks.cbegin(), marks.cend(), [&](const Mark &m) {
             return text.midRef(at).startsWith(m.text);
         });
