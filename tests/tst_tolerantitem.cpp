@@ -11,51 +11,24 @@
 namespace {
 
 // A class time as the timetable office means it, before it is written down.
-struct Part
-{
-    int from = 1;
-    int to = 1;
-    bool odd = false;
-    bool even = false;
-};
+struct Part { int from, to; bool odd, even; };
+struct Item { int day; QList<int> periods; QList<Part> parts; bool odd, even; }; // day 1 to 7
+struct Course { QList<Item> items; int students; };
 
-struct Item
-{
-    int day = 1; // 1 Monday to 7 Sunday
-    QList<int> periods;
-    QList<Part> parts;
-    bool odd = false; // for every part
-    bool even = false;
-};
-
-struct Course
-{
-    QList<Item> items;
-    int students = 0;
-};
-
-// The model: each part adds the course's students to every week it takes in,
-// under the item's last period; nothing is parsed.
+// The model: each part adds the students to every week it takes in, under
+// the item's last period. Nothing is parsed.
 TermTotals modelTerm(const QList<Course> &courses)
 {
     TermTotals term{};
     for (const Course &course : courses) {
         for (const Item &item : course.items) {
+            const int column = QList<int>{4, 5, 9, 11, 12}.indexOf(item.periods.last());
             for (const Part &part : item.parts) {
-                const bool odd = part.odd || item.odd;
-                const bool even = part.even || item.even;
-                for (int week = qMax(1, part.from); week <= qMin(lastTeachingWeek, part.to); ++week) {
-                    if ((odd && week % 2 == 0) || (even && week % 2 == 1))
-                        continue;
-                    PeriodTotals &totals = term[week - 1][item.day - 1];
-                    switch (item.periods.last()) {
-                    case 4: totals.period4 += course.students; break;
-                    case 5: totals.period5 += course.students; break;
-                    case 9: totals.period9 += course.students; break;
-                    case 11: totals.period11 += course.students; break;
-                    case 12: totals.period12 += course.students; break;
-                    default: break;
-                    }
+                for (int week = part.from; week <= part.to && column >= 0; ++week) {
+                    PeriodTotals &cell = term[week - 1][item.day - 1];
+                    qint64 *const periods[] = {&cell.period4, &cell.period5, &cell.period9, &cell.period11, &cell.period12};
+                    if (!((part.odd || item.odd) && week % 2 == 0) && !((part.even || item.even) && week % 2 == 1))
+                        *periods[column] += course.students;
                 }
             }
         }
@@ -63,141 +36,82 @@ TermTotals modelTerm(const QList<Course> &courses)
     return term;
 }
 
-class Writer
+QString pick(QRandomGenerator &random, std::initializer_list<const char *> texts)
 {
-public:
-    Writer(quint32 seed, bool newForms) : random(seed), newForms(newForms) {}
+    return QString::fromUtf8(texts.begin()[random.bounded(int(texts.size()))]);
+}
 
-    Course course()
-    {
-        Course made;
-        made.students = random.bounded(1, 300);
-        for (int n = random.bounded(1, 4); n > 0; --n)
-            made.items.append(item());
-        return made;
+Item makeItem(QRandomGenerator &random, bool newForms)
+{
+    Item item{random.bounded(1, 8), {}, {}, false, false};
+    for (int period = random.bounded(1, 6); period <= 12 && item.periods.size() < 3; period += random.bounded(1, 5))
+        item.periods.append(period);
+    const int parts = newForms ? random.bounded(1, 4) : 1;
+    for (int from = random.bounded(1, 10); item.parts.size() < parts && from <= 29;
+         from = item.parts.last().to + random.bounded(1, 4)) {
+        const int marks = random.bounded(4);
+        item.parts.append({from, qMin(29, from + random.bounded(8)), bool(marks & 1), bool(marks & 2)});
     }
+    const int marks = newForms ? random.bounded(4) : 0;
+    item.odd = marks & 1;
+    item.even = marks & 2;
+    return item;
+}
 
-    QString line(const Course &course)
-    {
-        QString text;
-        for (const Item &item : course.items) {
-            // Without a ";" the next weekday ends an item after its "}".
-            const QStringRef end = QStringRef(&text).trimmed();
-            if (!text.isEmpty() && newForms)
-                text += end.endsWith(QLatin1Char('}')) || end.endsWith(QChar(u'｝'))
-                        ? pick({";", "；", " ；", "", " ", "\u3000"})
-                        : pick({";", "；", " ；"});
-            else if (!text.isEmpty())
-                text += QLatin1Char(';');
-            text += newForms ? pick({"", " ", "\u3000"}) + tolerant(item) + pick({"", " "}) : grammar(item);
-        }
-        return text;
+// The grammar's markers, or every mark of the tolerant reading.
+QString marks(QRandomGenerator &random, bool odd, bool even, bool newForms)
+{
+    QString text;
+    if (odd)
+        text += newForms ? pick(random, {"|单周", "(单)", "(单周)", "单周", "（单周）", "｜单周"})
+                         : pick(random, {"|单周", "(单)", "（单）"});
+    if (even)
+        text += newForms ? pick(random, {"|双周", "(双)", "(双周)", "双周", "（双）", "｜双周"})
+                         : pick(random, {"|双周", "(双)", "（双）"});
+    return text;
+}
+
+// In the grammar's forms: one part, markers in the braces. In all forms
+// also: spaces, "、" and full-width signs, week lists, marks on the item.
+QString written(QRandomGenerator &random, const Item &item, bool newForms)
+{
+    QStringList periods;
+    for (int period : item.periods)
+        periods.append(QString::number(period));
+    QString text = pick(random, {"周", "星期"}) + QStringLiteral("一二三四五六日").at(item.day - 1)
+            + pick(random, {"第", ""})
+            + periods.join(newForms ? pick(random, {",", " ", "、", " , ", "，", "\u3000"}) : pick(random, {",", "-"}))
+            + QStringLiteral("节");
+    const QString itemMarks = marks(random, item.odd, item.even, newForms);
+    const bool marksBefore = random.bounded(2);
+    text += (marksBefore ? itemMarks : QString()) + (newForms ? pick(random, {"{", "｛"}) : QStringLiteral("{"));
+    for (const Part &part : item.parts) {
+        if (&part != &item.parts.first())
+            text += pick(random, {",", "，", "、"});
+        text += pick(random, {"第", ""}) + QString::number(part.from)
+                + (part.to == part.from ? QString() : QLatin1Char('-') + QString::number(part.to))
+                + (newForms && &part != &item.parts.last() ? pick(random, {"周", ""}) : QStringLiteral("周"))
+                + marks(random, part.odd, part.even, newForms);
     }
+    text += (newForms ? pick(random, {"}", "｝"}) : QStringLiteral("}")) + (marksBefore ? QString() : itemMarks);
+    return newForms ? pick(random, {"", " ", "\u3000"}) + text + pick(random, {"", " "}) : text;
+}
 
-private:
-    Item item()
-    {
-        Item made;
-        made.day = random.bounded(1, 8);
-        for (int period = random.bounded(1, 6); period <= 12 && made.periods.size() < 3;
-             period += random.bounded(1, 5))
-            made.periods.append(period);
-        const int parts = newForms ? random.bounded(1, 4) : 1;
-        for (int from = random.bounded(1, 10); made.parts.size() < parts && from <= 29;) {
-            Part part;
-            part.from = from;
-            part.to = qMin(29, from + random.bounded(0, 8));
-            mark(part.odd, part.even);
-            made.parts.append(part);
-            from = part.to + random.bounded(1, 4);
-        }
-        if (newForms)
-            mark(made.odd, made.even);
-        return made;
+// Without a ";" the next weekday ends an item after its "}".
+QString writtenLine(QRandomGenerator &random, const Course &course, bool newForms)
+{
+    QString line;
+    for (const Item &item : course.items) {
+        const QString end = line.trimmed();
+        if (!line.isEmpty() && !newForms)
+            line += QLatin1Char(';');
+        else if (!line.isEmpty())
+            line += end.endsWith(QLatin1Char('}')) || end.endsWith(QChar(u'｝')) ? pick(random, {";", "；", "", " "})
+                                                                               : pick(random, {";", "；"});
+        line += written(random, item, newForms);
     }
-
-    void mark(bool &odd, bool &even)
-    {
-        const int kind = random.bounded(0, 4);
-        odd = kind == 1 || kind == 3;
-        even = kind == 2 || kind == 3;
-    }
-
-    QString pick(std::initializer_list<const char *> texts)
-    {
-        return QString::fromUtf8(*(texts.begin() + random.bounded(int(texts.size()))));
-    }
-
-    QString head(const Item &item, const QString &separator)
-    {
-        QStringList periods;
-        for (int period : item.periods)
-            periods.append(QString::number(period));
-        return pick({"周", "星期"}) + QStringLiteral("一二三四五六日").at(item.day - 1) + pick({"第", ""}) + periods.join(separator)
-                + QStringLiteral("节");
-    }
-
-    QString weeks(const Part &part)
-    {
-        return part.from == part.to ? QString::number(part.from)
-                                    : QStringLiteral("%1-%2").arg(part.from).arg(part.to);
-    }
-
-    // The two forms of the grammar, one part and its markers.
-    QString grammar(const Item &item)
-    {
-        const Part &part = item.parts.first();
-        QString text = head(item, pick({",", "-"})) + QLatin1Char('{') + pick({"第", ""}) + weeks(part)
-                + QStringLiteral("周}");
-        if (part.even)
-            addMarker(text, pick({"|双周", "(双)", "（双）"}));
-        if (part.odd)
-            addMarker(text, pick({"|单周", "(单)", "（单）"}));
-        return text;
-    }
-
-    static void addMarker(QString &text, const QString &marker)
-    {
-        if (marker.startsWith(QLatin1Char('|')))
-            text.insert(text.lastIndexOf(QLatin1Char('}')), marker);
-        else
-            text += marker;
-    }
-
-    QString oddMark() { return pick({"|单周", "(单)", "(单周)", "单周", "（单周）", "｜单周"}); }
-    QString evenMark() { return pick({"|双周", "(双)", "(双周)", "双周", "（双）", "｜双周"}); }
-
-    QString marks(bool odd, bool even)
-    {
-        return (odd ? oddMark() : QString()) + (even ? evenMark() : QString());
-    }
-
-    // Everything the tolerant reading takes: spaces and "、" in the periods,
-    // full-width signs, lists of weeks, marks on parts and on the item.
-    QString tolerant(const Item &item)
-    {
-        QString text = head(item, pick({",", " ", "、", " , ", "，", "\u3000", "  "}));
-        const bool marksBefore = random.bounded(2) == 0;
-        if (marksBefore)
-            text += marks(item.odd, item.even);
-        text += pick({"{", "｛"});
-        for (int i = 0; i < item.parts.size(); ++i) {
-            const Part &part = item.parts.at(i);
-            if (i > 0)
-                text += pick({",", "，", "、"});
-            const bool last = i + 1 == item.parts.size();
-            text += pick({"第", ""}) + weeks(part) + (last ? QStringLiteral("周") : pick({"周", ""}))
-                    + marks(part.odd, part.even);
-        }
-        text += pick({"}", "｝"});
-        if (!marksBefore)
-            text += marks(item.odd, item.even);
-        return text;
-    }
-
-    QRandomGenerator random;
-    bool newForms;
-};
+    return line;
+}
 
 } // namespace
 
@@ -290,14 +204,17 @@ void TestTolerantItem::modelOfGeneratedLists()
     QFETCH(quint32, seed);
     QFETCH(bool, newForms);
 
-    Writer writer(seed, newForms);
+    QRandomGenerator random(seed);
     QList<Course> courses;
     QStringList timeLines;
     QStringList countLines;
     for (int i = 0; i < 300; ++i) {
-        courses.append(writer.course());
-        timeLines.append(writer.line(courses.last()));
-        countLines.append(QString::number(courses.last().students));
+        Course course{{}, random.bounded(1, 300)};
+        for (int items = random.bounded(1, 4); items > 0; --items)
+            course.items.append(makeItem(random, newForms));
+        courses.append(course);
+        timeLines.append(writtenLine(random, course, newForms));
+        countLines.append(QString::number(course.students));
     }
     QList<ClassEntry> entries;
     QStringList unread;
