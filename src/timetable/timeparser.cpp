@@ -125,32 +125,30 @@ bool startsWeekday(const QString &line, int at)
                 || (line.at(at) == QChar(u'星') && at + 1 < line.size() && line.at(at + 1) == QChar(u'期')));
 }
 
-// The items of a line are separated by ";" or "；", and a "}" that white
-// space and then 周 or 星期 follow also ends one: so a spreadsheet joins the
-// lines of a cell, and so people type who forget the ";". The white space
-// belongs to neither item.
-QStringList splitItems(const QString &line)
+// Where the item that begins at `start` ends: at the first ";" or "；", or
+// after a "}" that white space and then 周 or 星期 follow, as a spreadsheet
+// joins the lines of a cell and as people type who forget the ";".
+// *next is where the next item begins: the white space belongs to neither.
+int itemEnd(const QString &line, int start, int *next)
 {
-    QStringList items;
-    int start = 0;
-    for (int i = 0; i < line.size(); ++i) {
+    for (int i = start; i < line.size(); ++i) {
         const QChar c = line.at(i);
         if (c == QLatin1Char(';') || c == QChar(u'；')) {
-            items.append(line.mid(start, i - start));
-            start = i + 1;
-        } else if (c == QLatin1Char('}') || c == QChar(u'｝')) {
-            int next = i + 1;
-            while (next < line.size() && line.at(next).isSpace())
-                ++next;
-            if (startsWeekday(line, next)) {
-                items.append(line.mid(start, i + 1 - start));
-                start = next;
-                i = next - 1;
+            *next = i + 1;
+            return i;
+        }
+        if (c == QLatin1Char('}') || c == QChar(u'｝')) {
+            int after = i + 1;
+            while (after < line.size() && line.at(after).isSpace())
+                ++after;
+            if (startsWeekday(line, after)) {
+                *next = after;
+                return i + 1;
             }
         }
     }
-    items.append(line.mid(start));
-    return items;
+    *next = -1;
+    return line.size();
 }
 
 bool isBlank(const QString &text)
@@ -166,9 +164,10 @@ void appendCourse(const QString &timeLine, const QString &countLine, bool firstD
 {
     int students = 0;
     const HeadCount headCount = readHeadCount(countLine, &students);
-    const QStringList items = splitItems(timeLine);
     bool hasClassTime = false;
-    for (const QString &item : items) {
+    // Item by item, without a list of them: lines are many and mostly short.
+    for (int start = 0, next = 0; start >= 0; start = next) {
+        const QString item = timeLine.mid(start, itemEnd(timeLine, start, &next) - start);
         const int first = entries.size();
         const bool read = appendItem(item, students, firstDay, entries);
         // A trailing ";" or an empty line leaves a blank item: not worth a word.
