@@ -2,13 +2,14 @@
 
 #include "timeparser.h"
 
+#include "headcount.h"
+#include "number.h"
 #include "weekdays.h"
 
 #include <QDebug>
 #include <QRegExp>
 
 #include <algorithm>
-#include <climits>
 #include <utility>
 
 namespace {
@@ -25,87 +26,6 @@ bool takeMarkers(QString &item, const QStringList &markers)
         }
     }
     return found;
-}
-
-bool isNonAsciiDigit(QChar c)
-{
-    return c.unicode() > 0x7f && c.isDigit();
-}
-
-// "\d" in the grammar also takes the digits of other scripts, such as the
-// full-width "１" of some course lists; they are read by their value, not as 0.
-int readNumber(const QStringRef &text, bool *ok = nullptr)
-{
-    if (std::none_of(text.cbegin(), text.cend(), isNonAsciiDigit))
-        return text.toInt(ok);
-    QString ascii = text.toString();
-    for (QChar &c : ascii) {
-        if (isNonAsciiDigit(c))
-            c = QLatin1Char(char('0' + c.digitValue()));
-    }
-    return ascii.toInt(ok);
-}
-
-enum class HeadCount { Read, Blank, NotWhole, TooLarge };
-
-bool isZeros(const QStringRef &text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit() && c.digitValue() == 0; });
-}
-
-// A whole number as a spreadsheet shows it: "1,500", "1,500.00", "20.00",
-// "-3.0". Groups of three digits after the first, zeros only after the point.
-// Read in one pass, without pieces: a count may be megabytes of commas.
-HeadCount readShownNumber(const QStringRef &text, int *value)
-{
-    const bool negative = text.startsWith(QLatin1Char('-'));
-    const int start = negative || text.startsWith(QLatin1Char('+')) ? 1 : 0;
-    const int point = text.indexOf(QLatin1Char('.'), start);
-    if (point >= 0 && (point + 1 == text.size() || !isZeros(text.mid(point + 1))))
-        return HeadCount::NotWhole;
-
-    const qint64 limit = negative ? -qint64(INT_MIN) : qint64(INT_MAX);
-    qint64 magnitude = 0;
-    bool tooLarge = false;
-    bool grouped = false;
-    int digitsInGroup = 0;
-    const int end = point < 0 ? text.size() : point;
-    for (int i = start; i < end; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char(',')) {
-            if (digitsInGroup == 0 || digitsInGroup > 3 || (grouped && digitsInGroup != 3))
-                return HeadCount::NotWhole;
-            grouped = true;
-            digitsInGroup = 0;
-        } else if (c.isDigit()) {
-            ++digitsInGroup;
-            if (!tooLarge) {
-                magnitude = magnitude * 10 + c.digitValue();
-                tooLarge = magnitude > limit;
-            }
-        } else {
-            return HeadCount::NotWhole;
-        }
-    }
-    if (digitsInGroup == 0 || (grouped && digitsInGroup != 3))
-        return HeadCount::NotWhole;
-    if (tooLarge)
-        return HeadCount::TooLarge;
-    *value = int(negative ? -magnitude : magnitude);
-    return HeadCount::Read;
-}
-
-// Integers as QString::toInt reads them, with the digits of any script, and
-// whole numbers as a spreadsheet shows them; a blank line is 0 students.
-HeadCount readHeadCount(const QString &line, int *students)
-{
-    bool isInteger = false;
-    *students = readNumber(QStringRef(&line), &isInteger);
-    if (isInteger)
-        return HeadCount::Read;
-    *students = 0;
-    const QStringRef text = QStringRef(&line).trimmed();
-    return text.isEmpty() ? HeadCount::Blank : readShownNumber(text, students);
 }
 
 bool isPeriodSeparator(QChar c)
