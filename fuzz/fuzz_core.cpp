@@ -15,6 +15,7 @@
 
 #include <QByteArray>
 #include <QRegExp>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -158,21 +159,69 @@ bool operator==(const ClassEntry &a, const ClassEntry &b)
             && a.students == b.students;
 }
 
-void checkEntries(const QStringList &timeLines, const QStringList &countLines,
-                  FirstLines firstLines, const QList<ClassEntry> &entries,
-                  const QList<UncountedItem> &uncounted)
+// The course lines of a box the plain way: a quoted cell matched by a
+// pattern, its lines trimmed and joined.
+QList<BoxLine> plainBoxLines(const QString &text, Column column, int firstLine)
+{
+    static const QRegularExpression cell(QStringLiteral("\"((?:[^\"]++|\"\")*+)\"(?=\\n|\\z)"));
+    const QString separator = column == Column::HeadCounts ? QStringLiteral(" ") : QStringLiteral(";");
+    QList<BoxLine> lines;
+    int line = firstLine;
+    for (int start = 0;;) {
+        const QRegularExpressionMatch match = cell.match(text, start, QRegularExpression::NormalMatch,
+                                                         QRegularExpression::AnchoredMatchOption);
+        int end = 0;
+        QString course;
+        if (match.hasMatch()) {
+            end = match.capturedEnd();
+            QString content = match.captured(1);
+            content.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+            for (const QString &part : content.split(QLatin1Char('\n'))) {
+                if (part.trimmed().isEmpty())
+                    continue;
+                if (!course.isEmpty() && !course.endsWith(separator))
+                    course += separator;
+                course += part.trimmed();
+            }
+        } else {
+            end = text.indexOf(QLatin1Char('\n'), start);
+            end = end < 0 ? text.size() : end;
+            course = text.mid(start, end - start);
+        }
+        lines.append({course, line});
+        line += 1 + text.midRef(start, end - start).count(QLatin1Char('\n'));
+        if (end >= text.size())
+            return lines;
+        start = end + 1;
+    }
+}
+
+QList<BoxLine> checkedBoxLines(const QString &text, Column column, int firstLine)
+{
+    const QList<BoxLine> lines = boxLines(text, column, firstLine);
+    check(lines == plainBoxLines(text, column, firstLine), "box lines are read as the plain reading reads them");
+    check(boxLineCount(text) == lines.size(), "the line counts are those of the box lines");
+    check(linesWithTabs(text) <= text.count(QLatin1Char('\n')) + 1, "no more lines with tabs than lines");
+    return lines;
+}
+
+void checkEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &countLines,
+                  const QList<ClassEntry> &entries, const QList<UncountedItem> &uncounted)
 {
     int index = 0;
     QList<UncountedItem> expected;
+    int belowCounts = 1;
     for (int line = 0; line < timeLines.size(); ++line) {
-        const QStringList items = timeLines.at(line).split(QLatin1Char(';'));
-        const QString countLine = line < countLines.size() ? countLines.at(line) : QString();
+        const QStringList items = timeLines.at(line).text.split(QLatin1Char(';'));
+        const QString countLine = line < countLines.size() ? countLines.at(line).text : QString();
         bool countNamed = false;
         UncountedItem::Kind countKind = UncountedItem::UnreadHeadCount;
         const int students = plainHeadCount(countLine, &countNamed, &countKind);
-        const int timeLine = firstLines.time + line;
-        const int headCountLine = firstLines.headCount + line;
+        const int timeLine = timeLines.at(line).line;
+        const int headCountLine = line < countLines.size() ? countLines.at(line).line : belowCounts;
+        belowCounts = headCountLine + 1;
         bool allBlank = true;
+        bool anyRead = false;
         for (const QString &item : items) {
             check(index < entries.size(), "one entry per item of every line");
             bool matched = false;
@@ -182,6 +231,7 @@ void checkEntries(const QStringList &timeLines, const QStringList &countLines,
             // Items that count nowhere are named, unless they are blank.
             if (!item.trimmed().isEmpty()) {
                 allBlank = false;
+                anyRead = anyRead || (matched && plain.day >= 0);
                 if (!matched || plain.day < 0)
                     expected.append({timeLine, item, UncountedItem::UnreadTime});
                 else if (!countsInSomeWeek(plain))
@@ -191,6 +241,8 @@ void checkEntries(const QStringList &timeLines, const QStringList &countLines,
         }
         if (countNamed)
             expected.append({headCountLine, countLine, countKind});
+        else if (countLine.trimmed().isEmpty() && anyRead)
+            expected.append({headCountLine, countLine, UncountedItem::BlankHeadCount});
         if (allBlank && students != 0)
             expected.append({headCountLine, countLine, UncountedItem::NoClassTime});
     }
@@ -265,14 +317,17 @@ void checkLineByLine(const QString &timeText, const QString &countText, FirstLin
     check(named == uncounted, "line by line, the same items are named");
 }
 
-void checkNotice(const QList<UncountedItem> &uncounted)
+void checkNotice(const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
 {
     const UncountedTally counts = tally(uncounted);
     int total = 0;
     for (int count : counts)
         total += count;
     check(total == uncounted.size(), "the heading counts every item once");
-    check(uncountedHeading(counts).endsWith(QStringLiteral("：")), "the heading ends in a colon");
+    const QString heading = uncountedHeading(counts, tabbed);
+    check(uncounted.isEmpty() || heading.endsWith(QStringLiteral("：")), "a heading over items ends in a colon");
+    check(heading.isEmpty() == (uncounted.isEmpty() && tabbed.time == 0 && tabbed.headCount == 0),
+          "a heading exactly when there is something to say");
     for (const UncountedItem &item : uncounted) {
         const QString line = uncountedLine(item);
         check(line.startsWith(QStringLiteral("第%1行：").arg(item.line)), "an item is named by its line");
@@ -331,18 +386,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString countText = decoded(separator < 0 ? QByteArray() : bytes.mid(separator + 1),
                                       &firstLines.headCount);
 
-    const QStringList timeLines = splitLines(timeText);
-    const QStringList countLines = splitLines(countText);
+    const QList<BoxLine> timeLines = checkedBoxLines(timeText, Column::ClassTimes, firstLines.time);
+    const QList<BoxLine> countLines = checkedBoxLines(countText, Column::HeadCounts, firstLines.headCount);
     QList<ClassEntry> entries;
     QList<UncountedItem> uncounted;
     buildEntries(timeLines, countLines, entries, mondayFirst,
-                 [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
-    checkEntries(timeLines, countLines, firstLines, entries, uncounted);
+                 [&](const UncountedItem &item) { uncounted.append(item); });
+    checkEntries(timeLines, countLines, entries, uncounted);
     const TermTotals term = totalsOfTerm(entries);
     check(termTotals(entries, mondayFirst) == term, "termTotals holds totalsFor of every cell");
     checkTable(entries, term);
     checkLineByLine(timeText, countText, firstLines, entries, uncounted);
     checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
-    checkNotice(uncounted);
+    checkNotice(uncounted, tabbedLines(timeText, countText));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "reporttext.h"
 
+#include "boxlines.h"
 #include "weekdays.h"
 
 namespace {
@@ -96,6 +97,11 @@ UncountedTally tally(const QList<UncountedItem> &items)
     for (const UncountedItem &item : items)
         ++counts[item.kind];
     return counts;
+}
+
+TabbedLines tabbedLines(const QString &timeText, const QString &countText)
+{
+    return {linesWithTabs(timeText), linesWithTabs(countText)};
 }
 
 QString severalColumnsText(const TabbedLines &lines)

@@ -34,6 +34,8 @@ struct TabbedLines
     int headCount = 0;
 };
 
+TabbedLines tabbedLines(const QString &timeText, const QString &countText);
+
 // For each box with tabs, one line that says several columns were probably
 // copied into it, and which one to copy; empty when neither box has tabs.
 QString severalColumnsText(const TabbedLines &lines);
