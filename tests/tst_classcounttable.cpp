@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "examplecontent.h"
+#include "goldenfile.h"
 #include "pastedtext.h"
 #include "reporttext.h"
 #include "tabletext.h"
@@ -343,13 +344,8 @@ void TestClassCountTable::uncountedItems()
     QFETCH(QString, table);
     QFETCH(int, fromStandardInput);
 
-    // Each golden file begins with its licence line, which is not part of it.
-    const QDir golden(QStringLiteral(CLASSCOUNT_GOLDEN));
     const auto contents = [&](const QString &suffix, const QString &set = QString()) {
-        QFile file(golden.filePath((set.isNull() ? name : set) + suffix));
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        return bytes.startsWith("# SPDX-License-Identifier:") ? bytes.mid(bytes.indexOf('\n') + 1)
-                                                              : QByteArray();
+        return goldenFile((set.isNull() ? name : set) + suffix);
     };
     QVERIFY(!contents(QStringLiteral("-table.tsv"), table).isEmpty());
     const QString times = file(name + QStringLiteral("-times.txt"), contents(QStringLiteral("-times.txt")));
