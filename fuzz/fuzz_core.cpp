@@ -15,7 +15,6 @@
 
 #include <QByteArray>
 #include <QRegExp>
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -159,48 +158,15 @@ bool operator==(const ClassEntry &a, const ClassEntry &b)
             && a.students == b.students;
 }
 
-// The course lines of a box the plain way: a quoted cell matched by a
-// pattern, its lines trimmed and joined.
-QList<BoxLine> plainBoxLines(const QString &text, Column column, int firstLine)
-{
-    static const QRegularExpression cell(QStringLiteral("\"((?:[^\"]++|\"\")*+)\"(?=\\n|\\z)"));
-    const QString separator = column == Column::HeadCounts ? QStringLiteral(" ") : QStringLiteral(";");
-    QList<BoxLine> lines;
-    int line = firstLine;
-    for (int start = 0;;) {
-        const QRegularExpressionMatch match = cell.match(text, start, QRegularExpression::NormalMatch,
-                                                         QRegularExpression::AnchoredMatchOption);
-        int end = 0;
-        QString course;
-        if (match.hasMatch()) {
-            end = match.capturedEnd();
-            QString content = match.captured(1);
-            content.replace(QStringLiteral("\"\""), QStringLiteral("\""));
-            for (const QString &part : content.split(QLatin1Char('\n'))) {
-                if (part.trimmed().isEmpty())
-                    continue;
-                if (!course.isEmpty() && !course.endsWith(separator))
-                    course += separator;
-                course += part.trimmed();
-            }
-        } else {
-            end = text.indexOf(QLatin1Char('\n'), start);
-            end = end < 0 ? text.size() : end;
-            course = text.mid(start, end - start);
-        }
-        lines.append({course, line});
-        line += 1 + text.midRef(start, end - start).count(QLatin1Char('\n'));
-        if (end >= text.size())
-            return lines;
-        start = end + 1;
-    }
-}
-
 QList<BoxLine> checkedBoxLines(const QString &text, Column column, int firstLine)
 {
     const QList<BoxLine> lines = boxLines(text, column, firstLine);
-    check(lines == plainBoxLines(text, column, firstLine), "box lines are read as the plain reading reads them");
     check(boxLineCount(text) == lines.size(), "the line counts are those of the box lines");
+    int below = firstLine;
+    for (const BoxLine &line : lines) {
+        check(line.line >= below && !line.text.contains(QLatin1Char('\n')), "a box line is one line, below the last");
+        below = line.line + 1;
+    }
     check(linesWithTabs(text) <= text.count(QLatin1Char('\n')) + 1, "no more lines with tabs than lines");
     return lines;
 }
