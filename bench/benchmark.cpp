@@ -31,16 +31,16 @@ struct Input
         QString problem;
         timeText = pastedText(list.times, &problem);
         countText = pastedText(list.counts, &problem);
-        timeLines = splitLines(timeText);
-        countLines = splitLines(countText);
+        timeLines = boxLines(timeText, Column::ClassTimes);
+        countLines = boxLines(countText, Column::HeadCounts);
         buildEntries(timeLines, countLines, entries, mondayFirst);
     }
 
     CourseList list;
     QString timeText;
     QString countText;
-    QStringList timeLines;
-    QStringList countLines;
+    QList<BoxLine> timeLines;
+    QList<BoxLine> countLines;
     QList<ClassEntry> entries;
 };
 
@@ -70,8 +70,8 @@ void decodeFiles(benchmark::State &state)
 void splitTexts(benchmark::State &state)
 {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(splitLines(input().timeText));
-        benchmark::DoNotOptimize(splitLines(input().countText));
+        benchmark::DoNotOptimize(boxLines(input().timeText, Column::ClassTimes));
+        benchmark::DoNotOptimize(boxLines(input().countText, Column::HeadCounts));
     }
 }
 
@@ -105,8 +105,8 @@ void pressAndCopyCore(benchmark::State &state)
 {
     for (auto _ : state) {
         QList<ClassEntry> entries;
-        buildEntries(splitLines(input().timeText), splitLines(input().countText), entries,
-                     mondayFirst);
+        buildEntries(boxLines(input().timeText, Column::ClassTimes),
+                     boxLines(input().countText, Column::HeadCounts), entries, mondayFirst);
         benchmark::DoNotOptimize(termTableText(entries, mondayFirst));
     }
     setCounters(state);

@@ -176,21 +176,36 @@ bool operator==(const ClassEntry &a, const ClassEntry &b)
             && a.students == b.students;
 }
 
-void checkEntries(const QStringList &timeLines, const QStringList &countLines,
-                  FirstLines firstLines, const QList<ClassEntry> &entries,
-                  const QList<UncountedItem> &uncounted)
+QList<BoxLine> checkedBoxLines(const QString &text, Column column, int firstLine)
+{
+    const QList<BoxLine> lines = boxLines(text, column, firstLine);
+    check(boxLineCount(text) == lines.size(), "the line counts are those of the box lines");
+    int below = firstLine;
+    for (const BoxLine &line : lines) {
+        check(line.line >= below && !line.text.contains(QLatin1Char('\n')), "a box line is one line, below the last");
+        below = line.line + 1;
+    }
+    check(linesWithTabs(text) <= text.count(QLatin1Char('\n')) + 1, "no more lines with tabs than lines");
+    return lines;
+}
+
+void checkEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &countLines,
+                  const QList<ClassEntry> &entries, const QList<UncountedItem> &uncounted)
 {
     int index = 0;
     QList<UncountedItem> expected;
+    int belowCounts = 1;
     for (int line = 0; line < timeLines.size(); ++line) {
-        const QStringList items = plainItems(timeLines.at(line));
-        const QString countLine = line < countLines.size() ? countLines.at(line) : QString();
+        const QStringList items = plainItems(timeLines.at(line).text);
+        const QString countLine = line < countLines.size() ? countLines.at(line).text : QString();
         bool countNamed = false;
         UncountedItem::Kind countKind = UncountedItem::UnreadHeadCount;
         const int students = plainHeadCount(countLine, &countNamed, &countKind);
-        const int timeLine = firstLines.time + line;
-        const int headCountLine = firstLines.headCount + line;
+        const int timeLine = timeLines.at(line).line;
+        const int headCountLine = line < countLines.size() ? countLines.at(line).line : belowCounts;
+        belowCounts = headCountLine + 1;
         bool allBlank = true;
+        bool anyRead = false;
         for (const QString &item : items) {
             bool matched = false;
             const ClassEntry plain = plainReading(item, students, &matched);
@@ -210,7 +225,9 @@ void checkEntries(const QStringList &timeLines, const QStringList &countLines,
             // Items that count nowhere are named, unless they are blank.
             if (!item.trimmed().isEmpty()) {
                 allBlank = false;
-                if (read.isEmpty() || read.first().day < 0)
+                const bool itemRead = !read.isEmpty() && read.first().day >= 0;
+                anyRead = anyRead || itemRead;
+                if (!itemRead)
                     expected.append({timeLine, item, UncountedItem::UnreadTime});
                 else if (!std::all_of(read.cbegin(), read.cend(), countsInSomeWeek))
                     expected.append({timeLine, item, UncountedItem::NoTeachingWeek});
@@ -218,6 +235,8 @@ void checkEntries(const QStringList &timeLines, const QStringList &countLines,
         }
         if (countNamed)
             expected.append({headCountLine, countLine, countKind});
+        else if (countLine.trimmed().isEmpty() && anyRead)
+            expected.append({headCountLine, countLine, UncountedItem::BlankHeadCount});
         if (allBlank && students != 0)
             expected.append({headCountLine, countLine, UncountedItem::NoClassTime});
     }
@@ -292,14 +311,17 @@ void checkLineByLine(const QString &timeText, const QString &countText, FirstLin
     check(named == uncounted, "line by line, the same items are named");
 }
 
-void checkNotice(const QList<UncountedItem> &uncounted)
+void checkNotice(const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
 {
     const UncountedTally counts = tally(uncounted);
     int total = 0;
     for (int count : counts)
         total += count;
     check(total == uncounted.size(), "the heading counts every item once");
-    check(uncountedHeading(counts).endsWith(QStringLiteral("：")), "the heading ends in a colon");
+    const QString heading = uncountedHeading(counts, tabbed);
+    check(uncounted.isEmpty() || heading.endsWith(QStringLiteral("：")), "a heading over items ends in a colon");
+    check(heading.isEmpty() == (uncounted.isEmpty() && tabbed.time == 0 && tabbed.headCount == 0),
+          "a heading exactly when there is something to say");
     for (const UncountedItem &item : uncounted) {
         const QString line = uncountedLine(item);
         check(line.startsWith(QStringLiteral("第%1行：").arg(item.line)), "an item is named by its line");
@@ -358,18 +380,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString countText = decoded(separator < 0 ? QByteArray() : bytes.mid(separator + 1),
                                       &firstLines.headCount);
 
-    const QStringList timeLines = splitLines(timeText);
-    const QStringList countLines = splitLines(countText);
+    const QList<BoxLine> timeLines = checkedBoxLines(timeText, Column::ClassTimes, firstLines.time);
+    const QList<BoxLine> countLines = checkedBoxLines(countText, Column::HeadCounts, firstLines.headCount);
     QList<ClassEntry> entries;
     QList<UncountedItem> uncounted;
     buildEntries(timeLines, countLines, entries, mondayFirst,
-                 [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
-    checkEntries(timeLines, countLines, firstLines, entries, uncounted);
+                 [&](const UncountedItem &item) { uncounted.append(item); });
+    checkEntries(timeLines, countLines, entries, uncounted);
     const TermTotals term = totalsOfTerm(entries);
     check(termTotals(entries, mondayFirst) == term, "termTotals holds totalsFor of every cell");
     checkTable(entries, term);
     checkLineByLine(timeText, countText, firstLines, entries, uncounted);
     checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
-    checkNotice(uncounted);
+    checkNotice(uncounted, tabbedLines(timeText, countText));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "examplecontent.h"
 #include "formtexts.h"
+#include "goldenfile.h"
 #include "mainwindow.h"
 #include "modalboxwatcher.h"
 #include "showwindow.h"
@@ -67,6 +68,7 @@ private slots:
     void differingCounts_data();
     void differingCounts();
     void dialogKeepsItsInput();
+    void spreadsheetColumnsPasted();
 };
 
 void tst_MainWindow::widgetTree_data()
@@ -266,15 +268,20 @@ void tst_MainWindow::differingCounts_data()
     QTest::addColumn<QString>("counts");
     QTest::addColumn<int>("countLines");
 
-    QTest::newRow("one more count") << "20\n30\n35\n40" << 4;
-    QTest::newRow("one count") << "20" << 1;
-    QTest::newRow("blank line between") << "20\n\n30\n35" << 4;
+    QTest::addColumn<QString>("below"); // what the warning says under the counts
+
+    QTest::newRow("one more count") << "20\n30\n35\n40" << 4 << "";
+    QTest::newRow("one count") << "20" << 1 << "";
+    QTest::newRow("blank line between") << "20\n\n30\n35" << 4 << "";
+    QTest::newRow("two columns") << "20\t周一\n30\t周二" << 2
+                                 << "\n上课人数有 2 行含有制表符，可能复制了多列：请只复制“上课人数”一列。";
 }
 
 void tst_MainWindow::differingCounts()
 {
     QFETCH(QString, counts);
     QFETCH(int, countLines);
+    QFETCH(QString, below);
 
     MainWindow window;
     countBox(window)->setPlainText(counts);
@@ -284,7 +291,7 @@ void tst_MainWindow::differingCounts()
 
     QVERIFY(box.seen);
     QCOMPARE(box.title, QStringLiteral("行数不一致"));
-    QCOMPARE(box.text, QStringLiteral("上课时间数量：3\n上课人数数量：%1").arg(countLines));
+    QCOMPARE(box.text, QStringLiteral("上课时间数量：3\n上课人数数量：%1").arg(countLines) + below);
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(box.parent, &window);
@@ -312,6 +319,49 @@ void tst_MainWindow::dialogKeepsItsInput()
     second->findChild<QListWidget *>()->setCurrentRow(0);
     QVERIFY(second->findChild<QTextEdit *>()->toPlainText().contains(QStringLiteral("上午第 4节：1000 人")));
     QVERIFY(dialog->findChild<QTextEdit *>()->toPlainText().contains(QStringLiteral("上午第 4节：50 人")));
+}
+
+// Both columns copied from a spreadsheet, pasted with the keyboard: rows end
+// in CR LF, cells of several lines stand in quotes, a count merged over two
+// rows is blank on the second. The dialog opens, and its notice names what
+// the command-line tool names for the same columns.
+void tst_MainWindow::spreadsheetColumnsPasted()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QByteArray times = goldenFile(QStringLiteral("spreadsheet-times.txt"));
+    const QByteArray counts = goldenFile(QStringLiteral("spreadsheet-counts.txt"));
+    QVERIFY(times.contains("\r\n\"") && counts.contains("\r\n\r\n"));
+    for (const auto &column : {qMakePair(timeBox(window), times), qMakePair(countBox(window), counts)}) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(column.second));
+        column.first->setFocus();
+        QTest::keyClick(column.first, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(column.first, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(column.first->toPlainText(), QString::fromUtf8(column.second).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+
+    expectLineCounts(5, 5);
+    QTest::ignoreMessage(QtDebugMsg, "无法正则匹配时间： \"\\\"待定\\\"\"");
+    ModalBoxWatcher box;
+    QTest::mouseClick(startButton(window), Qt::LeftButton);
+    QVERIFY(!box.seen);
+    QCOMPARE(dialogs(window).size(), 1);
+    ShowWindow *dialog = dialogs(window).first();
+
+    const QString notice = QString::fromUtf8(goldenFile(QStringLiteral("spreadsheet-stderr.txt")));
+    const int headingEnd = notice.indexOf(QLatin1Char('\n'));
+    auto *heading = dialog->findChild<QLabel *>(QStringLiteral("uncountedHeading"));
+    auto *list = dialog->findChild<QPlainTextEdit *>(QStringLiteral("uncountedList"));
+    QVERIFY(heading && list);
+    QCOMPARE(heading->text(), notice.left(headingEnd));
+    QCOMPARE(list->toPlainText() + QLatin1Char('\n'), notice.mid(headingEnd + 1));
+
+    // Week 2, Thursday: the second line of Tuesday's two-line cell, with the
+    // 40 students of the count merged over two rows.
+    dialog->findChild<QComboBox *>()->setCurrentIndex(1);
+    dialog->findChild<QListWidget *>()->setCurrentRow(3);
+    QVERIFY(dialog->findChild<QTextEdit *>()->toPlainText().contains(QStringLiteral("上午第 4节：40 人")));
 }
 
 QTEST_MAIN(tst_MainWindow)

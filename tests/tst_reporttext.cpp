@@ -199,6 +199,8 @@ void TestReportText::uncountedLine_data()
                                           << QStringLiteral("第7行：人数“3000000000”超出范围，按 0 人计");
     QTest::newRow("no class time") << 4 << QStringLiteral(" 40 ") << int(UncountedItem::NoClassTime)
                                    << QStringLiteral("第4行：没有上课时间，40 人未计入");
+    QTest::newRow("blank head count") << 9 << QStringLiteral(" ") << int(UncountedItem::BlankHeadCount)
+                                      << QStringLiteral("第9行：人数为空，按 0 人计");
 
     // Long texts are cut after 60 UTF-16 units, or 59 where the 60th would
     // be the first half of a surrogate pair.
@@ -229,28 +231,43 @@ void TestReportText::uncountedLine()
 void TestReportText::uncountedHeading_data()
 {
     QTest::addColumn<QList<int>>("kinds"); // of the items, in order
+    QTest::addColumn<int>("tabbedTimes"); // lines with tabs in each box
+    QTest::addColumn<int>("tabbedCounts");
     QTest::addColumn<QString>("heading");
 
     const int unread = UncountedItem::UnreadTime;
-    QTest::newRow("one unread class time") << QList<int>{unread} << QStringLiteral("有 1 项上课时间无法识别，未计入统计：");
+    QTest::newRow("one unread class time") << QList<int>{unread} << 0 << 0
+                                           << QStringLiteral("有 1 项上课时间无法识别，未计入统计：");
     QTest::newRow("every kind, in a fixed order")
-            << QList<int>{UncountedItem::NoClassTime, UncountedItem::HeadCountTooLarge, UncountedItem::UnreadHeadCount,
-                          UncountedItem::UnreadHeadCount, UncountedItem::NoTeachingWeek, unread, unread, unread}
+            << QList<int>{UncountedItem::NoClassTime, UncountedItem::BlankHeadCount, UncountedItem::HeadCountTooLarge,
+                          UncountedItem::UnreadHeadCount, UncountedItem::UnreadHeadCount, UncountedItem::NoTeachingWeek,
+                          unread, unread, unread} << 0 << 0
             << QStringLiteral("有 3 项上课时间无法识别，未计入统计；1 项上课时间不在第 1–29 周内，未计入统计；"
-                              "2 行人数不是整数，按 0 人计；1 行人数超出范围，按 0 人计；1 行没有上课时间，人数未计入：");
-    QTest::newRow("head counts only") << QList<int>{UncountedItem::UnreadHeadCount}
+                              "2 行人数不是整数，按 0 人计；1 行人数超出范围，按 0 人计；1 行人数为空，按 0 人计；"
+                              "1 行没有上课时间，人数未计入：");
+    QTest::newRow("head counts only") << QList<int>{UncountedItem::UnreadHeadCount} << 0 << 0
                                       << QStringLiteral("有 1 行人数不是整数，按 0 人计：");
+    QTest::newRow("tabs in the class times, said above the counts")
+            << QList<int>{unread, unread} << 2 << 0
+            << QStringLiteral("上课时间有 2 行含有制表符，可能复制了多列：请只复制“上课时间”一列。\n"
+                              "有 2 项上课时间无法识别，未计入统计：");
+    QTest::newRow("tabs in both boxes, nothing uncounted")
+            << QList<int>() << 1 << 3
+            << QStringLiteral("上课时间有 1 行含有制表符，可能复制了多列：请只复制“上课时间”一列。\n"
+                              "上课人数有 3 行含有制表符，可能复制了多列：请只复制“上课人数”一列。");
 }
 
 void TestReportText::uncountedHeading()
 {
     QFETCH(QList<int>, kinds);
+    QFETCH(int, tabbedTimes);
+    QFETCH(int, tabbedCounts);
     QFETCH(QString, heading);
 
     QList<UncountedItem> items;
     for (int kind : kinds)
         items.append({1, QStringLiteral("x"), UncountedItem::Kind(kind)});
-    QCOMPARE(::uncountedHeading(tally(items)), heading);
+    QCOMPARE(::uncountedHeading(tally(items), TabbedLines{tabbedTimes, tabbedCounts}), heading);
 }
 
 QTEST_APPLESS_MAIN(TestReportText)

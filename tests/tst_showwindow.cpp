@@ -363,6 +363,12 @@ void tst_ShowWindow::uncountedNotice_data()
             << QStringList{QStringLiteral("第3行：周八第4节{第1周}"), QStringLiteral("第1行：人数“35人”不是整数，按 0 人计"),
                            QStringLiteral("第4行：周一第4节{第8-2周}（不在第 1–29 周内）"),
                            QStringLiteral("第3行：没有上课时间，40 人未计入")};
+    QTest::newRow("several columns said once, above the items")
+            << QStringLiteral("周一第4节{第1周}\t20\n周二第4节{第1周}\t30") << QStringLiteral("20\n30") << 1 << 1
+            << QStringList{QStringLiteral("周一第4节{第1周}\\t20"), QStringLiteral("周二第4节{第1周}\\t30")}
+            << QStringLiteral("上课时间有 2 行含有制表符，可能复制了多列：请只复制“上课时间”一列。\n"
+                              "有 2 项上课时间无法识别，未计入统计：")
+            << QStringList{QStringLiteral("第1行：周一第4节{第1周}\t20"), QStringLiteral("第2行：周二第4节{第1周}\t30")};
     QTest::newRow("markup shows as typed")
             << QStringLiteral("<b>周一</b>") << QStringLiteral("1") << 1 << 1
             << QStringList{QStringLiteral("<b>周一</b>")}

@@ -53,21 +53,27 @@ void expectRejections(const QStringList &rewrittenItems)
 // "line:text" for an unread class time, "line:[kind]text" for the others.
 QStringList describe(const QList<UncountedItem> &uncounted)
 {
-    static const char *const tags[UncountedItem::kindCount] = {"", "[weeks]", "[count]", "[large]", "[no time]"};
+    static const char *const tags[UncountedItem::kindCount] = {"", "[weeks]", "[count]", "[large]", "[blank]",
+                                                               "[no time]"};
     QStringList texts;
     for (const UncountedItem &item : uncounted)
         texts.append(QString::number(item.line) + QLatin1Char(':') + QLatin1String(tags[item.kind]) + item.text);
     return texts;
 }
 
-// What buildEntries names for the given lines.
-QStringList named(const QStringList &timeLines, const QStringList &headCountLines,
-                  FirstLines firstLines = FirstLines())
+// The course lines of a box that holds these lines.
+QList<BoxLine> box(const QStringList &lines, Column column, int firstLine = 1)
+{
+    return boxLines(lines.join(QLatin1Char('\n')), column, firstLine);
+}
+
+// What buildEntries names for the given box lines.
+QStringList named(const QStringList &timeLines, const QStringList &headCountLines)
 {
     QList<ClassEntry> entries;
     QList<UncountedItem> uncounted;
-    ::buildEntries(timeLines, headCountLines, entries, true,
-                   [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
+    ::buildEntries(box(timeLines, Column::ClassTimes), box(headCountLines, Column::HeadCounts), entries, true,
+                   [&](const UncountedItem &item) { uncounted.append(item); });
     return describe(uncounted);
 }
 
@@ -243,8 +249,8 @@ void TestTimeParser::headCount_data()
     QTest::newRow("plus sign") << QStringLiteral("+7") << 7 << none;
     QTest::newRow("zero") << QStringLiteral("0") << 0 << none;
     QTest::newRow("full-width digits") << QStringLiteral("３５") << 35 << none;
-    QTest::newRow("empty") << QString() << 0 << none;
-    QTest::newRow("blank") << QStringLiteral(" \t") << 0 << none;
+    QTest::newRow("empty") << QString() << 0 << QStringLiteral("1:[blank]");
+    QTest::newRow("blank") << QStringLiteral(" \t") << 0 << QStringLiteral("1:[blank] \t");
     QTest::newRow("largest") << QStringLiteral("2147483647") << INT_MAX << none;
     QTest::newRow("smallest") << QStringLiteral("-2147483648") << INT_MIN << none;
 
@@ -366,7 +372,7 @@ void TestTimeParser::parseTimeLine()
     expectRejections(logged);
     QStringList unread;
     QList<ClassEntry> built;
-    ::buildEntries({line}, {headCount}, built, true, [&](const UncountedItem &item) {
+    ::buildEntries({{line}}, {{headCount}}, built, true, [&](const UncountedItem &item) {
         if (item.kind == UncountedItem::UnreadTime)
             unread.append(item.text);
     });
@@ -400,10 +406,11 @@ void TestTimeParser::buildEntries_data()
             << QStringList{QStringLiteral("w1-8 d1 p3-4 s20"), QStringLiteral("w1-8 d1 p3-4 s0"),
                            QStringLiteral("w1-8 d3 p1-2 s0"), QStringLiteral("w1-8 d1 p1-2 s0"),
                            QStringLiteral("w2-8 d4 p8-9 s0 even"), QStringLiteral("w2-8 d4 p11-11 s0 even")}
-            << QStringList() << QStringList() << 1 << 1;
+            << QStringList() << QStringList{QStringLiteral("2:[blank]"), QStringLiteral("3:[blank]")} << 1 << 1;
     QTest::newRow("no head-count lines at all")
             << QStringList{QStringLiteral("周二第5节{第3周}")} << QStringList()
-            << QStringList{QStringLiteral("w3-3 d2 p5-5 s0")} << QStringList() << QStringList() << 1 << 1;
+            << QStringList{QStringLiteral("w3-3 d2 p5-5 s0")} << QStringList() << QStringList{QStringLiteral("1:[blank]")}
+            << 1 << 1;
     QTest::newRow("extra head-count lines ignored")
             << QStringList{QStringLiteral("周二第5节{第3周}")}
             << QStringList{QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}
@@ -469,6 +476,38 @@ void TestTimeParser::buildEntries_data()
             << QStringList{QStringLiteral("2:[no time]40"), QStringLiteral("3:[no time]1,500"),
                            QStringLiteral("4:[no time]-3"), QStringLiteral("6:[count]x")}
             << 1 << 1;
+    QTest::newRow("blank head counts beside a class time read")
+            << QStringList{QStringLiteral("周一第4节{第1周}"), QStringLiteral("周八第4节{第1周}"), QString(),
+                           QStringLiteral("周一第4节{第30周};x")}
+            << QStringList{QString(), QStringLiteral(" "), QString(), QStringLiteral("\u3000")}
+            << QStringList{QStringLiteral("w1-1 d1 p4-4 s0"), QStringLiteral("w1-1 d-1 p4-4 s0"),
+                           QStringLiteral("w0-0 d0 p0-0 s0"), QStringLiteral("w30-30 d1 p4-4 s0"),
+                           QStringLiteral("w0-0 d0 p0-0 s0")}
+            << QStringList{QString(), QStringLiteral("x")}
+            << QStringList{QStringLiteral("1:[blank]"), QStringLiteral("2:周八第4节{第1周}"),
+                           QStringLiteral("4:[weeks]周一第4节{第30周}"), QStringLiteral("4:x"),
+                           QStringLiteral("4:[blank]\u3000")}
+            << 1 << 1;
+
+    // Spreadsheet cells of several lines are one course, named by the box
+    // line on which they begin.
+    QTest::newRow("after a three-line cell")
+            << QStringList{QStringLiteral("\"周一第4节{第1周}"), QStringLiteral("周二第4节{第1周}"),
+                           QStringLiteral("周八第4节{第1周}\""), QStringLiteral("周三第4节{第1周}x")}
+            << QStringList{QStringLiteral("\"40"), QStringLiteral("\""), QStringLiteral("7人")}
+            << QStringList{QStringLiteral("w1-1 d1 p4-4 s40"), QStringLiteral("w1-1 d2 p4-4 s40"),
+                           QStringLiteral("w1-1 d-1 p4-4 s40"), QStringLiteral("w0-0 d0 p0-0 s0")}
+            << QStringList{QStringLiteral("周三第4节{第1周}x")}
+            << QStringList{QStringLiteral("2:周八第4节{第1周}"), QStringLiteral("5:周三第4节{第1周}x"),
+                           QStringLiteral("3:[count]7人")}
+            << 2 << 1;
+    QTest::newRow("unclosed quote changes nothing")
+            << QStringList{QStringLiteral("\"周一第4节{第1周}"), QStringLiteral("周二第4节{第1周}")}
+            << QStringList{QStringLiteral("1"), QStringLiteral("2")}
+            << QStringList{QStringLiteral("w0-0 d0 p0-0 s1"), QStringLiteral("w1-1 d2 p4-4 s2")}
+            << QStringList{QStringLiteral("\\\"周一第4节{第1周}")} // as the debug stream escapes it
+            << QStringList{QStringLiteral("1:\"周一第4节{第1周}")}
+            << 1 << 1;
 }
 
 void TestTimeParser::buildEntries()
@@ -485,14 +524,14 @@ void TestTimeParser::buildEntries()
     QList<ClassEntry> built{makeEntry(1, 29, 1, 4, 99), makeEntry(2, 3, 5, 9, 1)};
     QList<UncountedItem> uncounted;
     expectRejections(logged);
-    ::buildEntries(timeLines, headCountLines, built, true,
-                   [&](const UncountedItem &item) { uncounted.append(item); },
-                   FirstLines{firstTimeLine, firstCountLine});
+    const QList<BoxLine> times = box(timeLines, Column::ClassTimes, firstTimeLine);
+    const QList<BoxLine> counts = box(headCountLines, Column::HeadCounts, firstCountLine);
+    ::buildEntries(times, counts, built, true, [&](const UncountedItem &item) { uncounted.append(item); });
     QCOMPARE(describe(built), entries);
     QCOMPARE(describe(uncounted), rejected);
 
     expectRejections(logged);
-    ::buildEntries(timeLines, headCountLines, built, true);
+    ::buildEntries(times, counts, built, true);
     QCOMPARE(describe(built), entries);
 }
 

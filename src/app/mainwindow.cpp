@@ -3,6 +3,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "boxlines.h"
+#include "reporttext.h"
 #include "showwindow.h"
 #include "timeparser.h"
 
@@ -33,15 +35,19 @@ void MainWindow::on_pushButton_clicked()
         (new ShowWindow(this, timeText, countText, firstLines))->show();
         return;
     }
-    const QString message = QStringLiteral("上课时间数量：") + QString::number(splitLines(timeText).size())
-            + QStringLiteral("\n上课人数数量：") + QString::number(splitLines(countText).size());
+    QString message = QStringLiteral("上课时间数量：") + QString::number(boxLineCount(timeText))
+            + QStringLiteral("\n上课人数数量：") + QString::number(boxLineCount(countText));
+    // Several columns pasted into a box are the likeliest reason the counts differ.
+    const QString tabs = severalColumnsText(tabbedLines(timeText, countText));
+    if (!tabs.isEmpty())
+        message += QLatin1Char('\n') + tabs;
     QMessageBox::warning(this, QStringLiteral("行数不一致"), message, QMessageBox::Ok);
 }
 
 bool MainWindow::checkLineCounts(const QString &timeText, const QString &countText)
 {
-    const int timeLines = splitLines(timeText).size();
-    const int countLines = splitLines(countText).size();
+    const int timeLines = boxLineCount(timeText);
+    const int countLines = boxLineCount(countText);
     qDebug() << "行数：" << timeLines << "    " << countLines;
     return timeLines == countLines;
 }

@@ -3,6 +3,7 @@
 // classcount-table: the term table (or one result view) for two text files,
 // exactly as the desktop program computes it.
 
+#include "boxlines.h"
 #include "pastedtext.h"
 #include "periodtotals.h"
 #include "reporttext.h"
@@ -162,13 +163,16 @@ int main(int argc, char *argv[])
         || !readInput(files.at(1), &countText, &firstLines.headCount, &problem))
         return fail(problem);
 
-    // The lines of splitLines, counted without splitting.
-    const int timeLineCount = timeText.count(QLatin1Char('\n')) + 1;
-    const int countLineCount = countText.count(QLatin1Char('\n')) + 1;
+    const TabbedLines tabbed = tabbedLines(timeText, countText);
+    const QString severalColumns = severalColumnsText(tabbed);
+    const int timeLineCount = boxLineCount(timeText);
+    const int countLineCount = boxLineCount(countText);
     if (timeLineCount != countLineCount) {
         write(stderr, QStringLiteral("上课时间数量：%1\n上课人数数量：%2\n")
                               .arg(timeLineCount)
                               .arg(countLineCount));
+        if (!severalColumns.isEmpty())
+            write(stderr, severalColumns + QLatin1Char('\n'));
         return LineCountsDiffer;
     }
 
@@ -182,8 +186,8 @@ int main(int argc, char *argv[])
                                             uncountedLines += '\n';
                                             uncountedLines += uncountedLine(item).toUtf8();
                                         }, firstLines);
-    if (!uncountedLines.isEmpty()) {
-        write(stderr, uncountedHeading(counts));
+    if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
+        write(stderr, uncountedHeading(counts, tabbed));
         writeUtf8(stderr, uncountedLines);
         write(stderr, QStringLiteral("\n"));
     }

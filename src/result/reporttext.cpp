@@ -2,6 +2,7 @@
 
 #include "reporttext.h"
 
+#include "boxlines.h"
 #include "weekdays.h"
 
 namespace {
@@ -98,13 +99,33 @@ UncountedTally tally(const QList<UncountedItem> &items)
     return counts;
 }
 
-QString uncountedHeading(const UncountedTally &counts)
+TabbedLines tabbedLines(const QString &timeText, const QString &countText)
+{
+    return {linesWithTabs(timeText), linesWithTabs(countText)};
+}
+
+QString severalColumnsText(const TabbedLines &lines)
+{
+    const auto sentence = [](const QString &column, int count) {
+        return QStringLiteral("%1有 %2 行含有制表符，可能复制了多列：请只复制“%1”一列。")
+                .arg(column, QString::number(count));
+    };
+    QStringList sentences;
+    if (lines.time > 0)
+        sentences.append(sentence(QStringLiteral("上课时间"), lines.time));
+    if (lines.headCount > 0)
+        sentences.append(sentence(QStringLiteral("上课人数"), lines.headCount));
+    return sentences.join(QLatin1Char('\n'));
+}
+
+QString uncountedHeading(const UncountedTally &counts, const TabbedLines &tabbed)
 {
     static const char16_t *const kinds[UncountedItem::kindCount] = {
         u"%1 项上课时间无法识别，未计入统计",
         u"%1 项上课时间不在第 1–29 周内，未计入统计",
         u"%1 行人数不是整数，按 0 人计",
         u"%1 行人数超出范围，按 0 人计",
+        u"%1 行人数为空，按 0 人计",
         u"%1 行没有上课时间，人数未计入",
     };
     QStringList parts;
@@ -112,7 +133,11 @@ QString uncountedHeading(const UncountedTally &counts)
         if (counts[kind] > 0)
             parts.append(QString::fromUtf16(kinds[kind]).arg(counts[kind]));
     }
-    return QStringLiteral("有 ") + parts.join(QStringLiteral("；")) + QStringLiteral("：");
+    QStringList lines{severalColumnsText(tabbed)};
+    if (!parts.isEmpty())
+        lines.append(QStringLiteral("有 ") + parts.join(QStringLiteral("；")) + QStringLiteral("："));
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString uncountedLine(const UncountedItem &item)
@@ -129,6 +154,8 @@ QString uncountedLine(const UncountedItem &item)
         return QStringLiteral("第%1行：人数“%2”不是整数，按 0 人计").arg(line, text);
     case UncountedItem::HeadCountTooLarge:
         return QStringLiteral("第%1行：人数“%2”超出范围，按 0 人计").arg(line, text);
+    case UncountedItem::BlankHeadCount:
+        return QStringLiteral("第%1行：人数为空，按 0 人计").arg(line);
     case UncountedItem::NoClassTime:
         return QStringLiteral("第%1行：没有上课时间，%2 人未计入").arg(line, text);
     }

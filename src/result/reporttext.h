@@ -27,10 +27,23 @@ QString termTableText(const TermTotals &term, bool firstDay);
 using UncountedTally = std::array<int, UncountedItem::kindCount>;
 UncountedTally tally(const QList<UncountedItem> &items);
 
+// How many lines of each box hold a tab.
+struct TabbedLines
+{
+    int time = 0;
+    int headCount = 0;
+};
+
+TabbedLines tabbedLines(const QString &timeText, const QString &countText);
+
+// For each box with tabs, one line that says several columns were probably
+// copied into it, and which one to copy; empty when neither box has tabs.
+QString severalColumnsText(const TabbedLines &lines);
+
 // The notice on uncounted items: a heading that says how many there are of
-// each kind, then one line for each item that names its line and, shortened
-// where long, its text.
-QString uncountedHeading(const UncountedTally &counts);
+// each kind, below what severalColumnsText says of the tabs, then one line
+// for each item that names its line and, shortened where long, its text.
+QString uncountedHeading(const UncountedTally &counts, const TabbedLines &tabbed = {});
 QString uncountedLine(const UncountedItem &item);
 
 #endif // REPORTTEXT_H

@@ -31,14 +31,15 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
 {
     // Parsed before the widgets are made: uncounted items add a notice under them.
     QList<UncountedItem> uncounted;
-    buildEntries(splitLines(timeText), splitLines(countText), entries, firstDay,
-                 [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
-    setupUi(uncounted);
+    buildEntries(boxLines(timeText, Column::ClassTimes, firstLines.time),
+                 boxLines(countText, Column::HeadCounts, firstLines.headCount), entries, firstDay,
+                 [&](const UncountedItem &item) { uncounted.append(item); });
+    setupUi(uncounted, tabbedLines(timeText, countText));
 }
 
 ShowWindow::~ShowWindow() = default;
 
-void ShowWindow::setupUi(const QList<UncountedItem> &uncounted)
+void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
 {
     setMinimumSize(100, 200);
 
@@ -54,12 +55,12 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted)
     row->addWidget(resultView);
     row->addWidget(copyAllButton);
 
-    if (uncounted.isEmpty()) {
+    if (uncounted.isEmpty() && tabbed.time == 0 && tabbed.headCount == 0) {
         setLayout(row);
     } else {
         auto *page = new QVBoxLayout(this);
         page->addLayout(row);
-        addUncountedNotice(page, uncounted);
+        addUncountedNotice(page, uncounted, tabbed);
     }
 
     QStringList weeks;
@@ -76,14 +77,17 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted)
 
 // A heading with the count of each kind, and every item in a list that can
 // be scrolled, selected and copied, however many there are.
-void ShowWindow::addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted)
+void ShowWindow::addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted,
+                                    const TabbedLines &tabbed)
 {
     auto *heading = new QLabel(this);
     heading->setObjectName(QStringLiteral("uncountedHeading"));
     heading->setTextFormat(Qt::PlainText);
     heading->setWordWrap(true);
-    heading->setText(uncountedHeading(tally(uncounted)));
+    heading->setText(uncountedHeading(tally(uncounted), tabbed));
     page->addWidget(heading);
+    if (uncounted.isEmpty())
+        return;
 
     QStringList lines;
     for (const UncountedItem &item : uncounted)

@@ -4,6 +4,7 @@
 #define SHOWWINDOW_H
 
 #include "classentry.h"
+#include "reporttext.h"
 #include "timeparser.h"
 
 #include <QDialog>
@@ -36,8 +37,9 @@ public slots:
     void slotCopyAll();
 
 private:
-    void setupUi(const QList<UncountedItem> &uncounted);
-    void addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted);
+    void setupUi(const QList<UncountedItem> &uncounted, const TabbedLines &tabbed);
+    void addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted,
+                            const TabbedLines &tabbed);
     void refreshView();
 
     QComboBox *weekCombo = nullptr;

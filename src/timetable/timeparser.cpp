@@ -158,16 +158,16 @@ bool isBlank(const QString &text)
 
 // Appends the entries of one course line to `entries`, naming what does not
 // count as typed: class times first, in order, then the head count.
-void appendCourse(const QString &timeLine, const QString &countLine, bool firstDay,
-                  FirstLines lines, QList<ClassEntry> &entries,
-                  const UncountedItemHandler &uncounted)
+void appendCourse(const BoxLine &time, const BoxLine &count, bool firstDay,
+                  QList<ClassEntry> &entries, const UncountedItemHandler &uncounted)
 {
     int students = 0;
-    const HeadCount headCount = readHeadCount(countLine, &students);
+    const HeadCount headCount = readHeadCount(count.text, &students);
     bool hasClassTime = false;
+    bool hasReadTime = false;
     // Item by item, without a list of them: lines are many and mostly short.
     for (int start = 0, next = 0; start >= 0; start = next) {
-        const QString item = timeLine.mid(start, itemEnd(timeLine, start, &next) - start);
+        const QString item = time.text.mid(start, itemEnd(time.text, start, &next) - start);
         const int first = entries.size();
         const bool read = appendItem(item, students, firstDay, entries);
         // A trailing ";" or an empty line leaves a blank item: not worth a word.
@@ -177,57 +177,55 @@ void appendCourse(const QString &timeLine, const QString &countLine, bool firstD
         const ClassEntry &entry = entries.constLast();
         // An unknown weekday ("周天") fits the grammar but counts on no day.
         if (!read || entry.day < 0)
-            uncounted({lines.time, item, UncountedItem::UnreadTime});
+            uncounted({time.line, item, UncountedItem::UnreadTime});
         else if (!std::all_of(entries.cbegin() + first, entries.cend(), takesPlaceInTerm))
-            uncounted({lines.time, item, UncountedItem::NoTeachingWeek});
+            uncounted({time.line, item, UncountedItem::NoTeachingWeek});
+        hasReadTime = hasReadTime || (read && entry.day >= 0);
     }
     if (!uncounted)
         return;
     if (headCount == HeadCount::NotWhole)
-        uncounted({lines.headCount, countLine, UncountedItem::UnreadHeadCount});
+        uncounted({count.line, count.text, UncountedItem::UnreadHeadCount});
     else if (headCount == HeadCount::TooLarge)
-        uncounted({lines.headCount, countLine, UncountedItem::HeadCountTooLarge});
+        uncounted({count.line, count.text, UncountedItem::HeadCountTooLarge});
+    // Below a merged cell, a spreadsheet copies blanks: say that they are 0.
+    else if (headCount == HeadCount::Blank && hasReadTime)
+        uncounted({count.line, count.text, UncountedItem::BlankHeadCount});
     if (!hasClassTime && students != 0)
-        uncounted({lines.headCount, countLine, UncountedItem::NoClassTime});
+        uncounted({count.line, count.text, UncountedItem::NoClassTime});
 }
 
-// The lines of a split text, or of a whole text one at a time, so that both
-// kinds of input go through one loop.
-class Lines
+// Course lines already listed, taken as a BoxLineReader takes them from a
+// text, so that both kinds of input go through one loop.
+class ListedLines
 {
 public:
-    explicit Lines(const QStringList &lines) : list(&lines) {}
-    explicit Lines(const QString &text) : text(&text) {}
+    explicit ListedLines(const QList<BoxLine> &lines) : lines(&lines) {}
 
-    bool atEnd() const { return list ? next >= list->size() : next < 0; }
+    bool atEnd() const { return next >= lines->size(); }
 
-    // The next line, or an empty line after the last.
-    QString take()
+    // The next line, or an empty line below the last.
+    BoxLine take()
     {
-        if (atEnd())
-            return QString();
-        if (list)
-            return list->at(next++);
-        const int end = text->indexOf(QLatin1Char('\n'), next);
-        const QString line = text->mid(next, end < 0 ? -1 : end - next);
-        next = end < 0 ? -1 : end + 1;
+        const BoxLine line = atEnd() ? BoxLine{QString(), below} : lines->at(next++);
+        below = line.line + 1;
         return line;
     }
 
 private:
-    const QStringList *list = nullptr;
-    const QString *text = nullptr;
-    int next = 0; // the index of the next line, or where it starts in the text (-1: no more)
+    const QList<BoxLine> *lines;
+    int next = 0;
+    int below = 1;
 };
 
 // The loop over the course lines: the time lines decide how many there are.
+template <typename Lines>
 void readCourses(Lines times, Lines counts, QList<ClassEntry> &entries, bool firstDay,
-                 const UncountedItemHandler &uncounted, FirstLines lines,
-                 const std::function<void()> &lineRead)
+                 const UncountedItemHandler &uncounted, const std::function<void()> &lineRead)
 {
-    for (; !times.atEnd(); ++lines.time, ++lines.headCount) {
-        const QString timeLine = times.take();
-        appendCourse(timeLine, counts.take(), firstDay, lines, entries, uncounted);
+    while (!times.atEnd()) {
+        const BoxLine time = times.take();
+        appendCourse(time, counts.take(), firstDay, entries, uncounted);
         if (lineRead)
             lineRead();
     }
@@ -270,16 +268,15 @@ QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLin
                                 bool firstDay)
 {
     QList<ClassEntry> entries;
-    appendCourse(line, headCountLine, firstDay, FirstLines(), entries, UncountedItemHandler());
+    appendCourse({line}, {headCountLine}, firstDay, entries, UncountedItemHandler());
     return entries;
 }
 
-void buildEntries(const QStringList &timeLines, const QStringList &headCountLines,
-                  QList<ClassEntry> &entries, bool firstDay,
-                  const UncountedItemHandler &uncounted, FirstLines firstLines)
+void buildEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &headCountLines,
+                  QList<ClassEntry> &entries, bool firstDay, const UncountedItemHandler &uncounted)
 {
     entries.clear();
-    readCourses(Lines(timeLines), Lines(headCountLines), entries, firstDay, uncounted, firstLines,
+    readCourses(ListedLines(timeLines), ListedLines(headCountLines), entries, firstDay, uncounted,
                 std::function<void()>());
 }
 
@@ -289,6 +286,7 @@ void buildEntriesLineByLine(const QString &timeText, const QString &countText,
                             const std::function<void()> &lineRead)
 {
     entries.clear();
-    readCourses(Lines(timeText), Lines(countText), entries, firstDay, uncounted, firstLines,
-                lineRead);
+    readCourses(BoxLineReader(timeText, Column::ClassTimes, firstLines.time),
+                BoxLineReader(countText, Column::HeadCounts, firstLines.headCount), entries, firstDay,
+                uncounted, lineRead);
 }

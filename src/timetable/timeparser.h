@@ -3,6 +3,7 @@
 #ifndef TIMEPARSER_H
 #define TIMEPARSER_H
 
+#include "boxlines.h"
 #include "classentry.h"
 #include "uncounteditem.h"
 
@@ -46,14 +47,14 @@ QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLin
 // head count from headCountLines[i] (0 where that line is missing). A head
 // count is an integer, or a whole number as a spreadsheet shows it ("1,500",
 // "20.00"); anything else counts as 0. Every uncounted item goes to
-// `uncounted` (when given), numbered from firstLines.
-void buildEntries(const QStringList &timeLines, const QStringList &headCountLines,
-                  QList<ClassEntry> &entries, bool firstDay,
-                  const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {});
+// `uncounted` (when given), named by the box line of its course line.
+void buildEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &headCountLines,
+                  QList<ClassEntry> &entries, bool firstDay, const UncountedItemHandler &uncounted = {});
 
-// buildEntries on the two texts before they are split: after the entries of
-// each line are appended, lineRead is called and may take them out of
-// `entries`, so that memory need not grow with the number of items.
+// buildEntries on the boxLines of two trimmed texts, which begin on the box
+// lines firstLines, read one line at a time: after the entries of each line
+// are appended, lineRead is called and may take them out of `entries`, so
+// that memory need not grow with the number of items.
 void buildEntriesLineByLine(const QString &timeText, const QString &countText,
                             QList<ClassEntry> &entries, bool firstDay,
                             const UncountedItemHandler &uncounted, FirstLines firstLines,

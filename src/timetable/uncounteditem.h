@@ -17,6 +17,7 @@ struct UncountedItem
         NoTeachingWeek,    // a class time read, but in no week from 1 to lastTeachingWeek
         UnreadHeadCount,   // a head count that is not blank and no whole number: 0
         HeadCountTooLarge, // a whole number beyond 32 bits: 0
+        BlankHeadCount,    // a blank head count beside a class time read: 0
         NoClassTime,       // a head count other than 0 beside a blank class time
     };
     static constexpr int kindCount = NoClassTime + 1;
