@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "boxlines.h"
 #include "reporttext.h"
 #include "testentries.h"
 #include "timeparser.h"
@@ -216,7 +217,9 @@ void TestTolerantItem::modelOfGeneratedLists()
     }
     QList<ClassEntry> entries;
     QStringList unread;
-    buildEntries(timeLines, countLines, entries, true, [&](const UncountedItem &item) {
+    buildEntries(boxLines(timeLines.join(QLatin1Char('\n')), Column::ClassTimes),
+                 boxLines(countLines.join(QLatin1Char('\n')), Column::HeadCounts), entries, true,
+                 [&](const UncountedItem &item) {
         if (item.kind == UncountedItem::UnreadTime)
             unread.append(item.text);
     });
