@@ -3,7 +3,7 @@
 #ifndef SHOWWINDOW_H
 #define SHOWWINDOW_H
 
-#include "classentry.h"
+#include "periodtotals.h"
 #include "timeparser.h"
 
 #include <QDialog>
@@ -12,13 +12,14 @@
 class QBoxLayout;
 class QComboBox;
 class QListWidget;
+class OverviewWindow;
 class QPushButton;
 class QTextEdit;
 
 // The result window for one pair of input texts: pick a week and a weekday
 // and read the students in class in periods 4, 5, 9, 11 and 12, or copy the
-// whole term as a table. The texts are parsed once; later edits of the input
-// boxes do not reach an open dialog.
+// whole term as a table or see it at a glance. The texts are parsed and
+// added up once; later edits of the input boxes do not reach an open dialog.
 class ShowWindow : public QDialog
 {
     Q_OBJECT
@@ -39,12 +40,15 @@ private:
     void setupUi(const QList<UncountedItem> &uncounted);
     void addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted);
     void refreshView();
+    void showOverview();
 
     QComboBox *weekCombo = nullptr;
     QListWidget *dayList = nullptr;
     QTextEdit *resultView = nullptr;
     QPushButton *copyAllButton = nullptr;
-    QList<ClassEntry> entries;
+    QPushButton *overviewButton = nullptr;
+    OverviewWindow *overview = nullptr;
+    TermTotals term{};
     bool firstDay = true;
     int currentWeek = 1;
     int currentDay = 1;
