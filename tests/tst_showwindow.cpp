@@ -4,6 +4,7 @@
 #include "modalboxwatcher.h"
 #include "showwindow.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -396,6 +397,8 @@ void tst_ShowWindow::uncountedNotice()
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(label->text(), heading);
     QCOMPARE(list->toPlainText(), lines.join(QLatin1Char('\n')));
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name),
+             QStringLiteral("未计入统计的项目"));
 
     auto *page = qobject_cast<QVBoxLayout *>(window.layout());
     QVERIFY(page);
