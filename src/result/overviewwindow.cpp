@@ -76,6 +76,7 @@ OverviewWindow::OverviewWindow(const TermTotals &term, bool firstDay, QWidget *p
     setWindowTitle(QStringLiteral("全学期概览"));
     tabs = new QTabWidget(this);
     tabs->setAccessibleName(QStringLiteral("节次"));
+    tabs->setUsesScrollButtons(false);
     for (int period : reportedPeriods)
         tabs->addTab(makePage(term, period, firstDay), periodName(period));
 

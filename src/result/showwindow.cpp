@@ -164,6 +164,9 @@ void ShowWindow::showOverview()
             weekCombo->setCurrentIndex(week - 1);
             dayList->setCurrentRow(column);
         });
+        overview->show();
+        // Laid out now; a new window would be cut to two thirds of the screen's height.
+        overview->resize(overview->sizeHint());
     }
     overview->show();
     overview->raise();

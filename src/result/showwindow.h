@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 
 class QBoxLayout;
 class QComboBox;
@@ -47,7 +48,7 @@ private:
     QTextEdit *resultView = nullptr;
     QPushButton *copyAllButton = nullptr;
     QPushButton *overviewButton = nullptr;
-    OverviewWindow *overview = nullptr;
+    QPointer<OverviewWindow> overview;
     TermTotals term{};
     bool firstDay = true;
     int currentWeek = 1;
