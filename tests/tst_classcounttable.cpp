@@ -183,7 +183,7 @@ void TestClassCountTable::exampleTable()
 
     QList<ClassEntry> entries;
     buildEntries(exampleTimeLines, exampleCountLines, entries, true);
-    QCOMPARE(result.out, termTableText(entries, true).toUtf8());
+    QCOMPARE(result.out, termTableText(termTotals(entries, true), true).toUtf8());
 }
 
 void TestClassCountTable::sameTable_data()
