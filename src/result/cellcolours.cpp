@@ -6,7 +6,11 @@
 
 namespace {
 
-const QColor darkest(8, 48, 107);
+// One blue, dark for a light palette and light for a dark one.
+const QColor darkBlue(8, 48, 107);
+const QColor lightBlue(198, 219, 239);
+// Where black and white give the same contrast.
+constexpr double evenLuminance = 0.1791;
 
 double linear(double channel)
 {
@@ -23,15 +27,13 @@ int mix(int from, int to, double fraction)
 QColor scaleColour(qint64 count, qint64 largest, const QColor &base)
 {
     const double fraction = count <= 0 || largest <= 0 ? 0.0 : double(count) / double(largest);
-    return QColor(mix(base.red(), darkest.red(), fraction),
-                  mix(base.green(), darkest.green(), fraction),
-                  mix(base.blue(), darkest.blue(), fraction));
+    const QColor &far = relativeLuminance(base) > evenLuminance ? darkBlue : lightBlue;
+    return QColor(mix(base.red(), far.red(), fraction), mix(base.green(), far.green(), fraction),
+                  mix(base.blue(), far.blue(), fraction));
 }
 
 QColor textColourOn(const QColor &background)
 {
-    // Where black and white give the same contrast.
-    constexpr double evenLuminance = 0.1791;
     return relativeLuminance(background) > evenLuminance ? QColor(Qt::black) : QColor(Qt::white);
 }
 

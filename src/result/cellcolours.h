@@ -7,8 +7,9 @@
 #include <QtGlobal>
 
 // The colour scale of the overview: from `base` (the palette's base colour)
-// at 0 and below to one dark blue at `largest`, a single hue, so that the
-// order reads without telling red from green.
+// at 0 and below to one dark blue at `largest` (a light blue where the base
+// is dark), a single hue, so that the order reads without telling red from
+// green.
 QColor scaleColour(qint64 count, qint64 largest, const QColor &base);
 
 // Black or white, whichever stands out more on `background`: either keeps a
