@@ -10,10 +10,10 @@
 #include <QList>
 #include <QPointer>
 
+class OverviewWindow;
 class QBoxLayout;
 class QComboBox;
 class QListWidget;
-class OverviewWindow;
 class QPushButton;
 class QTextEdit;
 
