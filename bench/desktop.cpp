@@ -2,10 +2,13 @@
 
 // Timings of the desktop program on a whole university's course list: from
 // the press of "开始统计" to the shown result dialog, and "复制所有" until its
-// message box is up and answered. Runs on the offscreen platform.
+// message box is up and answered; the overview of the whole term from the
+// press of its button until it is painted, and its change of tab. Runs on
+// the offscreen platform.
 
 #include "courselist.h"
 #include "mainwindow.h"
+#include "overviewwindow.h"
 #include "pastedtext.h"
 #include "showwindow.h"
 
@@ -15,6 +18,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -80,10 +84,48 @@ void copyAll(benchmark::State &state)
     }
 }
 
+QPushButton *overviewButton(ShowWindow &dialog)
+{
+    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        if (button->text() == QStringLiteral("全学期概览"))
+            return button;
+    }
+    return nullptr;
+}
+
+void openOverview(benchmark::State &state)
+{
+    ShowWindow dialog(nullptr, texts().times, texts().counts);
+    dialog.show();
+    QPushButton *open = overviewButton(dialog);
+    for (auto _ : state) {
+        open->click();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        delete dialog.findChild<OverviewWindow *>();
+        state.ResumeTiming();
+    }
+}
+
+void switchTab(benchmark::State &state)
+{
+    ShowWindow dialog(nullptr, texts().times, texts().counts);
+    dialog.show();
+    overviewButton(dialog)->click();
+    QCoreApplication::processEvents();
+    auto *tabs = dialog.findChild<OverviewWindow *>()->findChild<QTabWidget *>();
+    for (auto _ : state) {
+        tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count());
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace
 
 BENCHMARK(pressToDialog)->Unit(benchmark::kMillisecond);
 BENCHMARK(copyAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(openOverview)->Unit(benchmark::kMillisecond);
+BENCHMARK(switchTab)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char *argv[])
 {

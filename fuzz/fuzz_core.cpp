@@ -10,6 +10,7 @@
 #include "pastedtext.h"
 #include "periodtotals.h"
 #include "reporttext.h"
+#include "termgrid.h"
 #include "timeparser.h"
 #include "tolerantitem.h"
 #include "weekdays.h"
@@ -103,14 +104,17 @@ int plainHeadCount(const QString &line, bool *named, UncountedItem::Kind *kind)
     return int(value);
 }
 
-// Whether totalsFor counts the entry, made to count, in any teaching week.
+// Whether the entry, made to count, counts in any teaching week.
 bool countsInSomeWeek(ClassEntry entry)
 {
     entry.lastPeriod = 4;
     entry.students = 1;
-    for (int week = 1; week <= lastTeachingWeek; ++week) {
-        if (totalsFor({entry}, week, entry.day).period4 > 0)
-            return true;
+    const TermTotals term = termTotals({entry}, mondayFirst);
+    for (const auto &week : term) {
+        for (const PeriodTotals &totals : week) {
+            if (totals.period4 > 0)
+                return true;
+        }
     }
     return false;
 }
@@ -277,17 +281,6 @@ bool isRow(const QStringRef &line, int week, int d, const PeriodTotals &totals)
             && holdsNumber(fields.at(6), totals.period12);
 }
 
-// totalsFor is the definition of every number shown.
-TermTotals totalsOfTerm(const QList<ClassEntry> &entries)
-{
-    TermTotals term;
-    for (int week = 1; week <= lastTeachingWeek; ++week) {
-        for (int d = 0; d < 7; ++d)
-            term[week - 1][d] = totalsFor(entries, week, mondayFirst + d);
-    }
-    return term;
-}
-
 bool operator==(const TermTotals &a, const TermTotals &b)
 {
     for (int week = 0; week < lastTeachingWeek; ++week) {
@@ -329,9 +322,9 @@ void checkNotice(const QList<UncountedItem> &uncounted, const TabbedLines &tabbe
     }
 }
 
-void checkTable(const QList<ClassEntry> &entries, const TermTotals &term)
+void checkTable(const TermTotals &term)
 {
-    const QString table = termTableText(entries, mondayFirst);
+    const QString table = termTableText(term, mondayFirst);
     check(table.endsWith(QLatin1Char('\n')), "the table ends with a line feed");
     QVector<QStringRef> lines = table.splitRef(QLatin1Char('\n'));
     lines.removeLast();
@@ -346,13 +339,36 @@ void checkTable(const QList<ClassEntry> &entries, const TermTotals &term)
         for (int d = 0; d < 7; ++d) {
             const PeriodTotals &totals = term[week - 1][d];
             check(isRow(lines.at(1 + 7 * (week - 1) + d), week, d, totals),
-                  "seven fields a row: its week, its weekday and totalsFor of both");
+                  "seven fields a row: its week, its weekday and the totals of both");
             if (week == weeks && !isEmpty(totals))
                 lastWeekEmpty = false;
         }
     }
     check(weeks == lastTeachingWeek || lastWeekEmpty,
           "a table that ends before week 29 ends with an empty week");
+}
+
+// Each period's grid holds the weeks of the table and that period's column
+// of every one of its rows.
+void checkGrids(const TermTotals &term)
+{
+    const int weeks = lastTableWeek(term);
+    for (int period : reportedPeriods) {
+        const QString grid = gridText(term, period, mondayFirst);
+        QVector<QStringRef> lines = grid.splitRef(QLatin1Char('\n'));
+        check(lines.takeLast().isEmpty(), "the grid ends with a line feed");
+        check(lines.size() == 1 + weeks, "the grid has a header and the weeks of the table");
+        for (int week = 1; week < lines.size(); ++week) {
+            const QVector<QStringRef> fields = lines.at(week).split(QLatin1Char('\t'));
+            check(fields.size() == 8, "a week and seven weekdays a row");
+            for (int d = 0; d < 7 && d + 1 < fields.size(); ++d)
+                check(holdsNumber(fields.at(d + 1), studentsIn(term[week - 1][d], period)),
+                      "the grid holds the period's totals");
+        }
+        const Peak peak = peakOf(term, period, weeks);
+        check(peak.week == 0 || studentsIn(term[peak.week - 1][peak.column], period) == peak.students,
+              "the peak is a cell of the grid");
+    }
 }
 
 // One result view; which one depends on the input.
@@ -387,9 +403,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     buildEntries(timeLines, countLines, entries, mondayFirst,
                  [&](const UncountedItem &item) { uncounted.append(item); });
     checkEntries(timeLines, countLines, entries, uncounted);
-    const TermTotals term = totalsOfTerm(entries);
-    check(termTotals(entries, mondayFirst) == term, "termTotals holds totalsFor of every cell");
-    checkTable(entries, term);
+    const TermTotals term = termTotals(entries, mondayFirst);
+    checkTable(term);
+    checkGrids(term);
     checkLineByLine(timeText, countText, firstLines, entries, uncounted);
     checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
     checkNotice(uncounted, tabbedLines(timeText, countText));

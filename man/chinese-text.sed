@@ -1,6 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run with sed -E on a manual page.
 #
+# The toolkit's headings of --help are Chinese, which help2man does not know
+# for headings: the usage line gives way to the synopsis of the .h2m file,
+# the option and argument lists become sections of their own.
+/^用法：/d
+s/^选项：$/.SH OPTIONS/
+s/^参数：$/.SH ARGUMENTS/
+#
 # groff breaks lines only at spaces and would stretch the spaces of a
 # justified line: Chinese text has none. From the description on, lines are
 # left-aligned and may break after full-width punctuation.

@@ -4,11 +4,13 @@
 // each run gives the right table, or one line of error and exit code 2, and
 // never a crash, a hang, a partial table or runaway memory.
 
+#include "encodings.h"
+#include "tablerun.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,37 +32,21 @@ constexpr bool measuresMemory = true;
 #endif
 const QString timeProgram = QStringLiteral("/usr/bin/time");
 
-// Placeholders for the arguments; anything else is passed as it is.
+// Placeholders for the arguments (tablerun.h); anything else is passed as it is.
 const QString timesFile = QStringLiteral("@times");
 const QString countsFile = QStringLiteral("@counts");
 const QString aFolder = QStringLiteral("@folder");
 const QString missingFile = QStringLiteral("@missing");
-const QString underAFile = QStringLiteral("@under-a-file");
+const QString underAFile = QStringLiteral("@counts/times");
 const QString lockedFile = QStringLiteral("@locked");
 const QString standardInput = QStringLiteral("-");
 
 // The one class used throughout: Monday, periods 3 and 4, weeks 1 to 8.
 const QByteArray mondayClass = QByteArrayLiteral("周一第3,4节{第1-8周}");
 // The same class in GB18030, which is not valid UTF-8.
-const QByteArray mondayClassGb18030 =
-        QByteArrayLiteral("\xd6\xdc\xd2\xbb\xb5\xda" "3,4\xbd\xda{\xb5\xda" "1-8\xd6\xdc}");
+const QByteArray mondayClassGb18030 = gb18030(QString::fromUtf8(mondayClass));
 
 constexpr qint64 failure = -1;
-
-QByteArray utf16(const QString &text, QDataStream::ByteOrder order)
-{
-    QByteArray bytes = order == QDataStream::LittleEndian ? QByteArrayLiteral("\xff\xfe")
-                                                          : QByteArrayLiteral("\xfe\xff");
-    for (QChar c : text) {
-        const char high = char(c.unicode() >> 8);
-        const char low = char(c.unicode() & 0xff);
-        if (order == QDataStream::LittleEndian)
-            bytes.append(low).append(high);
-        else
-            bytes.append(high).append(low);
-    }
-    return bytes;
-}
 
 // The table with `students` in Monday's period 4 of weeks 1 to 8 and zeros
 // everywhere else, weeks 1 to 19; written out here, not by the code under test.
@@ -91,8 +77,6 @@ private slots:
     void givesTableOrOneLineError();
 
 private:
-    QString argument(const QString &placeholder) const;
-
     QTemporaryDir dir;
 };
 
@@ -110,23 +94,6 @@ void BadInputTest::initTestCase()
     locked.close();
     QVERIFY(locked.setPermissions(QFileDevice::Permissions()));
 #endif
-}
-
-QString BadInputTest::argument(const QString &placeholder) const
-{
-    if (placeholder == timesFile)
-        return dir.filePath(QStringLiteral("times"));
-    if (placeholder == countsFile)
-        return dir.filePath(QStringLiteral("counts"));
-    if (placeholder == aFolder)
-        return dir.filePath(QStringLiteral("folder"));
-    if (placeholder == missingFile)
-        return dir.filePath(QStringLiteral("missing"));
-    if (placeholder == underAFile)
-        return dir.filePath(QStringLiteral("counts/times"));
-    if (placeholder == lockedFile)
-        return dir.filePath(QStringLiteral("locked"));
-    return placeholder;
 }
 
 void BadInputTest::givesTableOrOneLineError_data()
@@ -154,7 +121,7 @@ void BadInputTest::givesTableOrOneLineError_data()
     files("NUL byte in the counts", mondayClass, QByteArray("7\0", 2), failure);
     files("NUL byte alone", QByteArray(1, '\0'), "7", failure);
     files("NUL character in UTF-16",
-          utf16(QString::fromUtf8(mondayClass) + QChar(u'\0'), QDataStream::LittleEndian), "7",
+          utf16(QString::fromUtf8(mondayClass) + QChar(u'\0'), true), "7",
           failure);
 
     files("UTF-8 with byte-order mark", "\xef\xbb\xbf" + mondayClass, "\xef\xbb\xbf" "7", 7);
@@ -167,14 +134,14 @@ void BadInputTest::givesTableOrOneLineError_data()
 
     const QString mondayText = QString::fromUtf8(mondayClass);
     files("UTF-16 little-endian with byte-order mark",
-          utf16(mondayText + QStringLiteral("\r\n"), QDataStream::LittleEndian),
-          utf16(QStringLiteral("9"), QDataStream::LittleEndian), 9);
-    files("UTF-16 big-endian with byte-order mark", utf16(mondayText, QDataStream::BigEndian),
-          utf16(QStringLiteral("9\n"), QDataStream::BigEndian), 9);
+          utf16(mondayText + QStringLiteral("\r\n"), true),
+          utf16(QStringLiteral("9"), true), 9);
+    files("UTF-16 big-endian with byte-order mark", utf16(mondayText, false),
+          utf16(QStringLiteral("9\n"), false), 9);
     files("UTF-16 with an odd number of bytes",
-          utf16(mondayText, QDataStream::LittleEndian).chopped(1), "9", failure);
+          utf16(mondayText, true).chopped(1), "9", failure);
     files("UTF-16 with a lone surrogate",
-          utf16(mondayText + QChar(0xd800), QDataStream::LittleEndian), "9", failure);
+          utf16(mondayText + QChar(0xd800), true), "9", failure);
 
     const int tenMegabytes = 10 * 1024 * 1024;
     const int itemsInTenMegabytes = tenMegabytes / (mondayClass.size() + 1) + 1;
@@ -237,35 +204,25 @@ void BadInputTest::givesTableOrOneLineError()
 
     const QString memoryReport = dir.filePath(QStringLiteral("memory"));
     QFile::remove(memoryReport);
-    const QStringList toolArguments{argument(timesArgument), argument(countsArgument)};
-    QProcess tool;
-    if (measuresMemory)
-        tool.start(timeProgram, QStringList{QStringLiteral("-f"), QStringLiteral("%M"),
-                                            QStringLiteral("-o"), memoryReport,
-                                            QStringLiteral(CLASSCOUNT_TABLE)}
-                                        + toolArguments);
-    else
-        tool.start(QStringLiteral(CLASSCOUNT_TABLE), toolArguments);
-    QVERIFY2(tool.waitForStarted(), qPrintable(tool.errorString()));
-    tool.write(input);
-    tool.closeWriteChannel();
-    if (!tool.waitForFinished(secondsBeforeHang * 1000)) {
-        tool.kill();
-        tool.waitForFinished();
-        QFAIL("classcount-table hangs");
-    }
-    const QByteArray output = tool.readAllStandardOutput();
-    const QByteArray errors = tool.readAllStandardError();
-    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    const QStringList toolArguments = withFiles({timesArgument, countsArgument}, dir.path());
+    const TableRun tool = measuresMemory
+            ? runTable(QStringList{QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"),
+                                   memoryReport, QStringLiteral(CLASSCOUNT_TABLE)}
+                               + toolArguments,
+                       input, secondsBeforeHang, timeProgram)
+            : runTable(toolArguments, input, secondsBeforeHang);
+    QVERIFY2(tool.finished, "classcount-table hangs or crashes");
+    const QByteArray &output = tool.out;
+    const QByteArray &errors = tool.err;
 
     if (expected == failure) {
-        QCOMPARE(tool.exitCode(), 2);
+        QCOMPARE(tool.exitCode, 2);
         QVERIFY2(output.isEmpty(), output.left(200).constData());
         QVERIFY2(errors.startsWith("classcount-table：") && errors.endsWith('\n')
                          && errors.count('\n') == 1,
                  errors.left(500).constData());
     } else {
-        QVERIFY2(tool.exitCode() == 0, errors.left(500).constData());
+        QVERIFY2(tool.exitCode == 0, errors.left(500).constData());
         QCOMPARE(output, expectedTable(expected));
     }
 

@@ -7,6 +7,7 @@
 #include "modalboxwatcher.h"
 #include "showwindow.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -60,6 +61,8 @@ private slots:
     void layouts();
     void texts_data();
     void texts();
+    void boxesNamed_data();
+    void boxesNamed();
     void exampleContent();
     void pastedRichTextArrivesPlain();
     void agreeingCounts_data();
@@ -165,6 +168,28 @@ void tst_MainWindow::texts_data()
 void tst_MainWindow::texts()
 {
     checkFormText();
+}
+
+void tst_MainWindow::boxesNamed_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("class times") << QStringLiteral("textEdit") << QStringLiteral("上课时间");
+    QTest::newRow("head counts") << QStringLiteral("textEdit_2") << QStringLiteral("上课人数");
+}
+
+// A screen reader names each box by the label above it.
+void tst_MainWindow::boxesNamed()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, name);
+
+    MainWindow window;
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window.findChild<QTextEdit *>(box));
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::EditableText);
+    QCOMPARE(face->text(QAccessible::Name), name);
 }
 
 void tst_MainWindow::exampleContent()

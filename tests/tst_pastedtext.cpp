@@ -1,32 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "encodings.h"
 #include "pastedtext.h"
 
-#include <QTextCodec>
 #include <QtTest>
 
 namespace {
 
 const QString timeLine = QStringLiteral("周一第1,2节{第1-8周};周四第6,7节{第2-8周|双周}");
-
-QByteArray encoded(const char *codecName, const QString &text)
-{
-    QTextCodec *codec = QTextCodec::codecForName(codecName);
-    Q_ASSERT(codec);
-    return codec->fromUnicode(text);
-}
-
-QByteArray utf16(const QString &text, bool littleEndian)
-{
-    QByteArray bytes = littleEndian ? QByteArrayLiteral("\xFF\xFE") : QByteArrayLiteral("\xFE\xFF");
-    for (QChar c : text) {
-        const char high = char(c.unicode() >> 8);
-        const char low = char(c.unicode() & 0xFF);
-        bytes.append(littleEndian ? low : high);
-        bytes.append(littleEndian ? high : low);
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -54,7 +35,7 @@ void TestPastedText::decodedText_data()
     QTest::newRow("UTF-8") << twoLines.toUtf8() << twoLines;
     QTest::newRow("UTF-8 with byte-order mark") << QByteArrayLiteral("\xEF\xBB\xBF") + twoLines.toUtf8() << twoLines;
     QTest::newRow("byte-order mark alone") << QByteArrayLiteral("\xEF\xBB\xBF") << QString();
-    QTest::newRow("GB18030") << encoded("GB18030", twoLines) << twoLines;
+    QTest::newRow("GB18030") << gb18030(twoLines) << twoLines;
     // Written out, as the toolkit's own codec cannot be trusted with them:
     // 周 is D6 DC; four bytes from 90 30 81 30 on lie beyond the BMP.
     QTest::newRow("GB18030 four-byte character")
@@ -72,7 +53,7 @@ void TestPastedText::decodedText_data()
     QTest::newRow("lone CR") << QByteArrayLiteral("20\r30\r35") << QStringLiteral("20\n30\n35");
     QTest::newRow("CR before CRLF") << QByteArrayLiteral("20\r\r\n30") << QStringLiteral("20\n\n30");
     QTest::newRow("LFCR is two breaks") << QByteArrayLiteral("20\n\r30") << QStringLiteral("20\n\n30");
-    QTest::newRow("CRLF in GB18030") << encoded("GB18030", timeLine + QStringLiteral("\r\n") + timeLine + QStringLiteral("\r\n"))
+    QTest::newRow("CRLF in GB18030") << gb18030(timeLine + QStringLiteral("\r\n") + timeLine + QStringLiteral("\r\n"))
                                      << timeLine + QLatin1Char('\n') + timeLine;
     QTest::newRow("line separator") << QStringLiteral("20\u202830").toUtf8() << QStringLiteral("20\n30");
     QTest::newRow("paragraph separator") << QStringLiteral("20\u202930").toUtf8() << QStringLiteral("20\n30");
@@ -105,12 +86,12 @@ void TestPastedText::notText_data()
 
     QTest::newRow("invalid in both encodings") << QByteArrayLiteral("20\n\xFF\xFF\n30");
     QTest::newRow("lone 0x80") << QByteArrayLiteral("\x80");
-    QTest::newRow("invalid GB18030 byte after Chinese text") << encoded("GB18030", timeLine).append('\xFF');
-    QTest::newRow("truncated GB18030 character") << encoded("GB18030", timeLine).append('\xD6');
+    QTest::newRow("invalid GB18030 byte after Chinese text") << gb18030(timeLine).append('\xFF');
+    QTest::newRow("truncated GB18030 character") << gb18030(timeLine).append('\xD6');
     QTest::newRow("GB18030 four bytes beyond U+10FFFF") << QByteArrayLiteral("\xD6\xDC\xE3\x32\x9A\x36");
     QTest::newRow("truncated GB18030 four bytes") << QByteArrayLiteral("\xD6\xDC\x95\x32\x82");
     QTest::newRow("NUL in UTF-8") << QByteArray("20\0" "30", 5);
-    QTest::newRow("NUL in GB18030") << encoded("GB18030", timeLine).append('\0');
+    QTest::newRow("NUL in GB18030") << gb18030(timeLine).append('\0');
     QTest::newRow("NUL in UTF-16") << utf16(QStringLiteral("20"), true).append(QByteArray(2, '\0'));
     QTest::newRow("odd length UTF-16") << utf16(QStringLiteral("20"), true).append('3');
 }

@@ -173,7 +173,7 @@ void TestReportText::termTableText()
     QFETCH(int, lastWeek);
     QFETCH(QStringList, busyRows);
 
-    const QString table = ::termTableText(entries, firstDay);
+    const QString table = ::termTableText(::termTotals(entries, firstDay), firstDay);
     const QString problem = tableProblem(table, lastWeek, firstDay, busyRows);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(::lastTableWeek(::termTotals(entries, firstDay)), lastWeek);

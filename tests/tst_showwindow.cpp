@@ -4,6 +4,7 @@
 #include "modalboxwatcher.h"
 #include "showwindow.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -110,7 +111,12 @@ void tst_ShowWindow::layout()
     QCOMPARE(selectors->itemAt(0)->widget(), dialog.week);
     QCOMPARE(selectors->itemAt(1)->widget(), dialog.days);
     QCOMPARE(row->itemAt(1)->widget(), dialog.view);
-    QCOMPARE(row->itemAt(2)->widget(), dialog.copyAll);
+    auto *buttons = qobject_cast<QVBoxLayout *>(row->itemAt(2)->layout());
+    QVERIFY(buttons);
+    QCOMPARE(buttons->itemAt(0)->widget(), dialog.copyAll);
+    auto *overview = qobject_cast<QPushButton *>(buttons->itemAt(1)->widget());
+    QVERIFY(overview);
+    QCOMPARE(overview->text(), QStringLiteral("全学期概览"));
     for (QWidget *widget : {static_cast<QWidget *>(dialog.week), static_cast<QWidget *>(dialog.days),
                             static_cast<QWidget *>(dialog.view), static_cast<QWidget *>(dialog.copyAll)})
         QCOMPARE(widget->parentWidget(), &dialog.window);
@@ -397,6 +403,8 @@ void tst_ShowWindow::uncountedNotice()
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(label->text(), heading);
     QCOMPARE(list->toPlainText(), lines.join(QLatin1Char('\n')));
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name),
+             QStringLiteral("未计入统计的项目"));
 
     auto *page = qobject_cast<QVBoxLayout *>(window.layout());
     QVERIFY(page);

@@ -6,7 +6,8 @@
 class QTranslator;
 
 // Loads the toolkit's own Simplified Chinese texts (the buttons of message
-// boxes, the context menu of text boxes), built into the program, into
+// boxes, the context menu of text boxes, the headings and messages of the
+// command-line parser), built into the programs, into
 // `translator` and installs it. The program's own texts are Chinese already
 // and are not translated. False when the catalogue cannot be loaded.
 bool installToolkitTexts(QTranslator &translator);

@@ -8,11 +8,14 @@
 #include "periodtotals.h"
 #include "reporttext.h"
 #include "standardstreams.h"
+#include "termgrid.h"
 #include "timeparser.h"
+#include "toolkittexts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -107,11 +110,15 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("classcount-table"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLASSCOUNT_VERSION));
     qInstallMessageHandler(dropDebugMessages);
+    // The parser's own headings and messages, in Chinese like the rest.
+    QTranslator toolkitTexts;
+    installToolkitTexts(toolkitTexts);
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral(
             "按“开始统计”和“复制所有”的算法，输出整个学期的上课人数表（制表符分隔），"
-            "或用 --week 和 --day 输出某周某天的结果。文件名为 - 时读标准输入。"));
+            "或用 --week 和 --day 输出某周某天的结果，或用 --period 输出某一节次"
+            "各周各天的人数（“全学期概览”的表）。文件名为 - 时读标准输入。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
     // Not addVersionOption(): its description would be in English.
@@ -121,10 +128,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption day(QStringLiteral("day"),
                                  QStringLiteral("星期，1（周一）到 7（周日）。"),
                                  QStringLiteral("D"));
+    const QCommandLineOption period(QStringLiteral("period"),
+                                    QStringLiteral("节次，4、5、9、11 或 12：输出这一节"
+                                                   "每周每天的人数，一行一周。"),
+                                    QStringLiteral("P"));
     options.addOption(help);
     options.addOption(version);
     options.addOption(week);
     options.addOption(day);
+    options.addOption(period);
     options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
                                   QStringLiteral("上课时间，一行一门课。"));
     options.addPositionalArgument(QStringLiteral("COUNTS_FILE"),
@@ -146,8 +158,15 @@ int main(int argc, char *argv[])
     if (files.at(0) == QLatin1String("-") && files.at(1) == QLatin1String("-"))
         return fail(QStringLiteral("只有一个文件可以是标准输入（-）"));
     const bool oneView = options.isSet(week) || options.isSet(day);
+    if (options.isSet(period) && oneView)
+        return fail(QStringLiteral("--period 不能与 --week 或 --day 一起使用"));
     if (oneView && !(options.isSet(week) && options.isSet(day)))
         return fail(QStringLiteral("--week 和 --day 须一起给出"));
+    int gridPeriod = 0;
+    if (options.isSet(period)
+        && !(readNumber(options, period.names().first(), 4, 12, &gridPeriod)
+             && isReportedPeriod(gridPeriod)))
+        return fail(QStringLiteral("节次须是 4、5、9、11 或 12：%1").arg(options.value(period)));
     int viewWeek = 0;
     int viewDay = 0;
     if (oneView && !readNumber(options, week.names().first(), 1, lastTeachingWeek, &viewWeek))
@@ -196,6 +215,8 @@ int main(int argc, char *argv[])
         const PeriodTotals &totals = term[viewWeek - 1][viewDay - int(mondayFirst)];
         write(stdout, viewParagraphs(viewWeek, viewDay, totals).join(QLatin1Char('\n'))
                               + QLatin1Char('\n'));
+    } else if (gridPeriod != 0) {
+        write(stdout, gridText(term, gridPeriod, mondayFirst));
     } else {
         write(stdout, termTableText(term, mondayFirst));
     }

@@ -34,17 +34,7 @@ void add(PeriodTotals &totals, const ClassEntry &entry)
 
 } // namespace
 
-PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day)
-{
-    PeriodTotals totals;
-    for (const ClassEntry &entry : entries) {
-        if (entry.day == day && takesPlaceIn(entry, week))
-            add(totals, entry);
-    }
-    return totals;
-}
-
-// One pass over the entries instead of one totalsFor scan per cell.
+// One pass over the entries, not one pass per cell.
 TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
 {
     TermTotals term{};

@@ -28,17 +28,14 @@ bool operator==(const PeriodTotals &a, const PeriodTotals &b);
 bool operator!=(const PeriodTotals &a, const PeriodTotals &b);
 bool isEmpty(const PeriodTotals &totals);
 
-// The totals of week W (1-based) and weekday D (in the numbering the entries
-// were parsed with).
-PeriodTotals totalsFor(const QList<ClassEntry> &entries, int week, int day);
-
-// totalsFor for every teaching week and the seven weekdays firstDay to
-// firstDay + 6: term[W - 1][D - firstDay].
+// The totals of every teaching week W (1-based) and the seven weekdays D
+// from firstDay to firstDay + 6, in the numbering the entries were parsed
+// with: term[W - 1][D - firstDay]. Every number shown is one of these.
 using TermTotals = std::array<std::array<PeriodTotals, 7>, lastTeachingWeek>;
 TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
 
-// Adds each entry to every cell in which totalsFor counts it: adding the
-// entries of every line in turn gives termTotals of all of them.
+// Adds each entry to every cell of its weekday in the weeks it takes place
+// in: adding the entries of every line in turn gives termTotals of all of them.
 void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay);
 
 // termTotals of what buildEntries makes of the two texts split into lines,

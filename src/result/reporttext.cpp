@@ -60,11 +60,6 @@ int lastTableWeek(const TermTotals &term)
     return qBound(alwaysExportedWeeks + 1, lastBusyWeek + 1, lastTeachingWeek);
 }
 
-QString termTableText(const QList<ClassEntry> &entries, bool firstDay)
-{
-    return termTableText(termTotals(entries, firstDay), firstDay);
-}
-
 QString termTableText(const TermTotals &term, bool firstDay)
 {
     const int lastWeek = lastTableWeek(term);

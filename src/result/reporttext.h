@@ -20,7 +20,6 @@ int lastTableWeek(const TermTotals &term);
 
 // The term table for a spreadsheet: a header line, then one line per week and
 // weekday, seven tab-separated fields, every line ended by "\n".
-QString termTableText(const QList<ClassEntry> &entries, bool firstDay);
 QString termTableText(const TermTotals &term, bool firstDay);
 
 // How many uncounted items there are of each kind, by UncountedItem::Kind.

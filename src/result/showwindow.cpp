@@ -2,7 +2,7 @@
 
 #include "showwindow.h"
 
-#include "periodtotals.h"
+#include "overviewwindow.h"
 #include "reporttext.h"
 #include "weekdays.h"
 
@@ -31,9 +31,12 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
 {
     // Parsed before the widgets are made: uncounted items add a notice under them.
     QList<UncountedItem> uncounted;
+    QList<ClassEntry> entries;
     buildEntries(boxLines(timeText, Column::ClassTimes, firstLines.time),
                  boxLines(countText, Column::HeadCounts, firstLines.headCount), entries, firstDay,
                  [&](const UncountedItem &item) { uncounted.append(item); });
+    // The view, the table and the overview all read these totals.
+    term = termTotals(entries, firstDay);
     setupUi(uncounted, tabbedLines(timeText, countText));
 }
 
@@ -49,11 +52,19 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLine
     dayList = new QListWidget(this);
     resultView = new QTextEdit(this);
     copyAllButton = new QPushButton(QStringLiteral("复制所有"), this);
+    overviewButton = new QPushButton(QStringLiteral("全学期概览"), this);
+    weekCombo->setAccessibleName(QStringLiteral("教学周"));
+    dayList->setAccessibleName(QStringLiteral("星期"));
+    resultView->setAccessibleName(QStringLiteral("统计结果"));
     selectors->addWidget(weekCombo);
     selectors->addWidget(dayList);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(copyAllButton);
+    buttons->addWidget(overviewButton);
+    buttons->addStretch();
     row->addLayout(selectors);
     row->addWidget(resultView);
-    row->addWidget(copyAllButton);
+    row->addLayout(buttons);
 
     if (uncounted.isEmpty() && tabbed.time == 0 && tabbed.headCount == 0) {
         setLayout(row);
@@ -73,6 +84,7 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLine
     connect(weekCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(slotWeekChanged(int)));
     connect(dayList, SIGNAL(currentRowChanged(int)), this, SLOT(slotDayChanged(int)));
     connect(copyAllButton, SIGNAL(clicked()), this, SLOT(slotCopyAll()));
+    connect(overviewButton, &QPushButton::clicked, this, &ShowWindow::showOverview);
 }
 
 // A heading with the count of each kind, and every item in a list that can
@@ -94,6 +106,7 @@ void ShowWindow::addUncountedNotice(QBoxLayout *page, const QList<UncountedItem>
         lines.append(uncountedLine(item));
     auto *list = new QPlainTextEdit(this);
     list->setObjectName(QStringLiteral("uncountedList"));
+    list->setAccessibleName(QStringLiteral("未计入统计的项目"));
     list->setReadOnly(true);
     list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -119,7 +132,7 @@ void ShowWindow::slotDayChanged(int row)
 
 void ShowWindow::refreshView()
 {
-    const PeriodTotals totals = totalsFor(entries, currentWeek, currentDay);
+    const PeriodTotals &totals = term[currentWeek - 1][currentDay - firstDay];
     resultView->clear();
     for (const QString &paragraph : viewParagraphs(currentWeek, currentDay, totals))
         resultView->append(paragraph);
@@ -127,7 +140,7 @@ void ShowWindow::refreshView()
 
 void ShowWindow::slotCopyAll()
 {
-    const QString table = termTableText(entries, firstDay);
+    const QString table = termTableText(term, firstDay);
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(table, QClipboard::Clipboard);
     // Without a clipboard owner, or when another program takes it at once,
@@ -143,4 +156,23 @@ void ShowWindow::slotCopyAll()
     }
     QMessageBox::information(this, QStringLiteral("操作完成"),
                              QStringLiteral("已复制到剪贴板，请打开 Excel 粘贴"), QMessageBox::Ok);
+}
+
+// One overview per dialog: pressing again brings it back to the front. A
+// cell chosen there sets the selectors, whose slots refresh the view.
+void ShowWindow::showOverview()
+{
+    if (!overview) {
+        overview = new OverviewWindow(term, firstDay, this);
+        connect(overview, &OverviewWindow::cellChosen, this, [this](int week, int column) {
+            weekCombo->setCurrentIndex(week - 1);
+            dayList->setCurrentRow(column);
+        });
+        overview->show();
+        // Laid out now; a new window would be cut to two thirds of the screen's height.
+        overview->resize(overview->sizeHint());
+    }
+    overview->show();
+    overview->raise();
+    overview->activateWindow();
 }

@@ -3,13 +3,15 @@
 #ifndef SHOWWINDOW_H
 #define SHOWWINDOW_H
 
-#include "classentry.h"
+#include "periodtotals.h"
 #include "reporttext.h"
 #include "timeparser.h"
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 
+class OverviewWindow;
 class QBoxLayout;
 class QComboBox;
 class QListWidget;
@@ -18,8 +20,8 @@ class QTextEdit;
 
 // The result window for one pair of input texts: pick a week and a weekday
 // and read the students in class in periods 4, 5, 9, 11 and 12, or copy the
-// whole term as a table. The texts are parsed once; later edits of the input
-// boxes do not reach an open dialog.
+// whole term as a table or see it at a glance. The texts are parsed and
+// added up once; later edits of the input boxes do not reach an open dialog.
 class ShowWindow : public QDialog
 {
     Q_OBJECT
@@ -41,12 +43,15 @@ private:
     void addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted,
                             const TabbedLines &tabbed);
     void refreshView();
+    void showOverview();
 
     QComboBox *weekCombo = nullptr;
     QListWidget *dayList = nullptr;
     QTextEdit *resultView = nullptr;
     QPushButton *copyAllButton = nullptr;
-    QList<ClassEntry> entries;
+    QPushButton *overviewButton = nullptr;
+    QPointer<OverviewWindow> overview;
+    TermTotals term{};
     bool firstDay = true;
     int currentWeek = 1;
     int currentDay = 1;

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "overviewwindow.h"
+
+#include "cellcolours.h"
+#include "termgrid.h"
+#include "termgridmodel.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// The colour scale from 0 to the tab's largest number, as a strip between
+// the two figures.
+class ScaleLegend : public QWidget
+{
+public:
+    ScaleLegend(qint64 largest, QWidget *parent)
+        : QWidget(parent)
+        , largest(largest)
+    {
+        setAccessibleName(QStringLiteral("颜色：浅色 0 人，深色 %1 人").arg(largest));
+        setFixedSize(sizeHint());
+    }
+
+    QSize sizeHint() const override
+    {
+        const QFontMetrics metrics = fontMetrics();
+        return QSize(figureWidth(QStringLiteral("0")) + stripWidth + figureWidth(largestText()),
+                     metrics.height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const int zeroWidth = figureWidth(QStringLiteral("0"));
+        painter.drawText(QRect(0, 0, zeroWidth, height()), Qt::AlignCenter, QStringLiteral("0"));
+        const QColor base = palette().color(QPalette::Base);
+        for (int x = 0; x < stripWidth; ++x) {
+            const qint64 count = largest > 0 ? largest * x / (stripWidth - 1) : 0;
+            painter.fillRect(zeroWidth + x, 2, 1, height() - 4, scaleColour(count, largest, base));
+        }
+        painter.drawText(QRect(zeroWidth + stripWidth, 0, width() - zeroWidth - stripWidth, height()),
+                         Qt::AlignCenter, largestText());
+    }
+
+private:
+    static constexpr int stripWidth = 120;
+
+    QString largestText() const { return QString::number(largest); }
+    int figureWidth(const QString &figure) const
+    {
+        return fontMetrics().horizontalAdvance(figure) + 2 * fontMetrics().averageCharWidth();
+    }
+
+    qint64 largest;
+};
+
+} // namespace
+
+OverviewWindow::OverviewWindow(const TermTotals &term, bool firstDay, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("全学期概览"));
+    tabs = new QTabWidget(this);
+    tabs->setAccessibleName(QStringLiteral("节次"));
+    tabs->setUsesScrollButtons(false);
+    for (int period : reportedPeriods)
+        tabs->addTab(makePage(term, period, firstDay), periodName(period));
+
+    auto *copyPictureButton = new QPushButton(QStringLiteral("复制图片"), tabs);
+    copyPictureButton->setToolTip(QStringLiteral("把这一页的表格连同说明复制成图片"));
+    connect(copyPictureButton, &QPushButton::clicked, this, &OverviewWindow::copyPicture);
+    tabs->setCornerWidget(copyPictureButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+
+    // Wherever the focus is: the grid takes plain Tab for itself.
+    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this,
+            [this] { tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count()); });
+    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previous, &QShortcut::activated, this, [this] {
+        tabs->setCurrentIndex((tabs->currentIndex() + tabs->count() - 1) % tabs->count());
+    });
+}
+
+QWidget *OverviewWindow::makePage(const TermTotals &term, int period, bool firstDay)
+{
+    auto *page = new QWidget;
+    auto *grid = new QTableView(page);
+    auto *model = new TermGridModel(term, period, firstDay, grid->palette().color(QPalette::Base),
+                                    grid);
+    grid->setModel(model);
+    grid->setAccessibleName(periodName(period) + QStringLiteral("每周每天的人数"));
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    // Compact rows, so that 29 weeks fit a 1366×768 screen without scrolling.
+    const int rowHeight = grid->fontMetrics().height() + 2;
+    grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    auto *copy = new QAction(QStringLiteral("复制"), grid);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, [this, grid] { copySelection(grid); });
+    grid->addAction(copy);
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    emit cellChosen(current.row() + 1, current.column());
+            });
+
+    auto *peak = new QLabel(peakLine(model->peak(), period, firstDay), page);
+    peak->setTextFormat(Qt::PlainText);
+    auto *legend = new ScaleLegend(model->peak().students, page);
+
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(peak, 1);
+    heading->addWidget(legend);
+    auto *layout = new QVBoxLayout(page);
+    const int margin = layout->spacing();
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->addLayout(heading);
+    layout->addWidget(grid);
+    return page;
+}
+
+void OverviewWindow::copySelection(QTableView *grid)
+{
+    const QModelIndexList cells = grid->selectionModel()->selectedIndexes();
+    if (cells.isEmpty())
+        return;
+    const auto *model = static_cast<const TermGridModel *>(grid->model());
+    QGuiApplication::clipboard()->setText(model->text(cells), QClipboard::Clipboard);
+}
+
+// The page as it is shown: the peak line, the legend and the grid.
+void OverviewWindow::copyPicture()
+{
+    QGuiApplication::clipboard()->setPixmap(tabs->currentWidget()->grab(), QClipboard::Clipboard);
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef TERMGRIDMODEL_H
+#define TERMGRIDMODEL_H
+
+#include "periodtotals.h"
+#include "termgrid.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+
+// One period of the term as a table: a row per week of the term table, a
+// column per weekday, each cell the students in class, coloured by count.
+// Reads the term it is given, which must outlive it.
+class TermGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    TermGridModel(const TermTotals &term, int period, bool firstDay, const QColor &base,
+                  QObject *parent);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    int period() const { return shownPeriod; }
+    const Peak &peak() const { return fullest; }
+    // The grid text of the weeks and weekdays that hold these cells.
+    QString text(const QModelIndexList &cells) const;
+
+private:
+    const TermTotals &term;
+    const int shownPeriod;
+    const bool firstDay;
+    const QColor base;
+    const int lastWeek;
+    const Peak fullest;
+};
+
+#endif // TERMGRIDMODEL_H
