@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "screenfit.h"
 #include "showwindow.h"
 #include "timeparser.h"
 
@@ -14,6 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new MainWindowForm)
 {
     ui->setupUi(this);
+    fitToScreen(this);
 }
 
 MainWindow::~MainWindow()

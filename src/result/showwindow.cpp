@@ -4,6 +4,7 @@
 
 #include "periodtotals.h"
 #include "reporttext.h"
+#include "screenfit.h"
 #include "weekdays.h"
 
 #include <QClipboard>
@@ -34,6 +35,7 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
     buildEntries(splitLines(timeText), splitLines(countText), entries, firstDay,
                  [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
     setupUi(uncounted);
+    fitToScreen(this);
 }
 
 ShowWindow::~ShowWindow() = default;
