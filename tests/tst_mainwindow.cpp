@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -41,6 +42,15 @@ QList<ShowWindow *> dialogs(MainWindow &window)
     return window.findChildren<ShowWindow *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+// Where line N of each box begins, from the top of the box.
+QList<int> lineTops(QTextEdit *box)
+{
+    QList<int> tops;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        tops.append(box->cursorRect(QTextCursor(block)).top());
+    return tops;
+}
+
 void expectLineCounts(int timeLines, int countLines)
 {
     const QString line = QStringLiteral("行数： %1      %2").arg(timeLines).arg(countLines);
@@ -61,6 +71,9 @@ private slots:
     void texts();
     void exampleContent();
     void pastedRichTextArrivesPlain();
+    void linesStayBeside_data();
+    void linesStayBeside();
+    void countBoxShowsSixDigits();
     void agreeingCounts_data();
     void agreeingCounts();
     void everyPressOpensAnotherDialog();
@@ -139,7 +152,6 @@ void tst_MainWindow::layouts()
     QCOMPARE(notice->alignment(), Qt::AlignCenter);
     QCOMPARE(countBox(window)->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
     QCOMPARE(countBox(window)->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
-    QCOMPARE(countBox(window)->minimumSize(), QSize(80, 0));
 }
 
 void tst_MainWindow::texts_data()
@@ -197,6 +209,100 @@ void tst_MainWindow::pastedRichTextArrivesPlain()
     box->paste();
     QCOMPARE(box->toPlainText(), QStringLiteral("周一第1,2节{第1-8周}"));
     QVERIFY(!box->toHtml().contains(QStringLiteral("font-weight:600")));
+}
+
+enum class Scroll { ToEnd, Wheel, TypeAtEnd, BackToStart };
+Q_DECLARE_METATYPE(Scroll)
+
+void tst_MainWindow::linesStayBeside_data()
+{
+    QTest::addColumn<QString>("boxName"); // the box the user scrolls or types in
+    QTest::addColumn<Scroll>("scroll");
+
+    QTest::newRow("time box to its end") << "textEdit" << Scroll::ToEnd;
+    QTest::newRow("head-count box to its end") << "textEdit_2" << Scroll::ToEnd;
+    QTest::newRow("wheel over the time box") << "textEdit" << Scroll::Wheel;
+    QTest::newRow("wheel over the head-count box") << "textEdit_2" << Scroll::Wheel;
+    QTest::newRow("typing on the last line of times") << "textEdit" << Scroll::TypeAtEnd;
+    QTest::newRow("typing on the last count") << "textEdit_2" << Scroll::TypeAtEnd;
+    QTest::newRow("head-count box back to its start") << "textEdit_2" << Scroll::BackToStart;
+}
+
+// Pasted over the example content, long lines of times beside short counts:
+// no line wraps, both boxes scroll together and line N of either box stays
+// at the height of line N of the other.
+void tst_MainWindow::linesStayBeside()
+{
+    QFETCH(QString, boxName);
+    QFETCH(Scroll, scroll);
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList times;
+    QStringList counts;
+    for (int line = 1; line <= 150; ++line) {
+        times.append(exampleTimeLines.at(line % 3).repeated(line % 4 + 1));
+        counts.append(QString::number(line * 7));
+    }
+    for (QTextEdit *box : {timeBox(window), countBox(window)}) {
+        QGuiApplication::clipboard()->setText((box == timeBox(window) ? times : counts).join(QLatin1Char('\n')));
+        box->selectAll();
+        box->paste();
+    }
+
+    QTextEdit *box = window.findChild<QTextEdit *>(boxName);
+    QTextEdit *other = box == timeBox(window) ? countBox(window) : timeBox(window);
+    QScrollBar *bar = box->verticalScrollBar();
+    // Pasting left both at their ends.
+    bar->setValue(0);
+    other->verticalScrollBar()->setValue(0);
+    switch (scroll) {
+    case Scroll::ToEnd:
+        bar->setValue(bar->maximum());
+        break;
+    case Scroll::Wheel: {
+        const QPoint centre = box->viewport()->rect().center();
+        QWheelEvent wheel(centre, box->viewport()->mapToGlobal(centre), QPoint(), QPoint(0, -360),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box->viewport(), &wheel);
+        break;
+    }
+    case Scroll::TypeAtEnd:
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(box, QStringLiteral("0"));
+        break;
+    case Scroll::BackToStart:
+        other->verticalScrollBar()->setValue(other->verticalScrollBar()->maximum());
+        bar->setValue(0);
+        break;
+    }
+
+    QVERIFY(scroll == Scroll::BackToStart ? bar->value() == 0 : bar->value() > 0);
+    QCOMPARE(other->verticalScrollBar()->value(), bar->value());
+    if (scroll == Scroll::ToEnd)
+        QCOMPARE(other->verticalScrollBar()->value(), other->verticalScrollBar()->maximum());
+    QCOMPARE(lineTops(timeBox(window)), lineTops(countBox(window)));
+    for (QTextEdit *each : {timeBox(window), countBox(window)}) {
+        QCOMPARE(each->document()->blockCount(), 150);
+        for (QTextBlock block = each->document()->begin(); block.isValid(); block = block.next())
+            QCOMPARE(block.layout()->lineCount(), 1);
+    }
+    QVERIFY(timeBox(window)->horizontalScrollBar()->maximum() > 0);
+}
+
+// Widened no further than the window's narrowest, the head-count box shows
+// six digits beside its scroll bar.
+void tst_MainWindow::countBoxShowsSixDigits()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(window.minimumSizeHint());
+    countBox(window)->setPlainText(QStringLiteral("888888\n").repeated(100).trimmed());
+    QVERIFY(countBox(window)->verticalScrollBar()->isVisible());
+    QCOMPARE(countBox(window)->horizontalScrollBar()->maximum(), 0);
 }
 
 void tst_MainWindow::agreeingCounts_data()
