@@ -121,6 +121,8 @@ void ShowWindow::refreshView()
     resultView->clear();
     for (const QString &paragraph : viewParagraphs(currentWeek, currentDay, totals))
         resultView->append(paragraph);
+    // Each append scrolls to the end; the heading is what the user reads first.
+    resultView->verticalScrollBar()->setValue(0);
 }
 
 void ShowWindow::slotCopyAll()
