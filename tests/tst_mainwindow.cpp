@@ -152,6 +152,7 @@ void tst_MainWindow::layouts()
     QCOMPARE(notice->alignment(), Qt::AlignCenter);
     QCOMPARE(countBox(window)->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
     QCOMPARE(countBox(window)->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    QCOMPARE(countBox(window)->minimumSize(), QSize(80, 0));
 }
 
 void tst_MainWindow::texts_data()

@@ -48,7 +48,8 @@ void linkVerticalScrolling(QScrollBar *first, QScrollBar *second)
     QObject::connect(second, &QScrollBar::valueChanged, first, follow(first));
 }
 
-// Six digits beside the scroll bar, in the box's own font and so at any scale.
+// Six digits beside the scroll bar, in the box's own font and so at any
+// scale; the form's 80 pixels hold them only in small fonts.
 int sixDigitsWidth(const QTextEdit *box)
 {
     const int digits = box->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
@@ -69,7 +70,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->textEdit->setFont(font);
     ui->textEdit_2->setFont(font);
     linkVerticalScrolling(ui->textEdit->verticalScrollBar(), ui->textEdit_2->verticalScrollBar());
-    ui->textEdit_2->setMinimumWidth(sixDigitsWidth(ui->textEdit_2));
+    QTextEdit *counts = ui->textEdit_2;
+    counts->setMinimumWidth(qMax(counts->minimumWidth(), sixDigitsWidth(counts)));
     fitToScreen(this);
 }
 
