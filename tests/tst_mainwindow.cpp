@@ -152,7 +152,9 @@ void tst_MainWindow::layouts()
     QCOMPARE(notice->alignment(), Qt::AlignCenter);
     QCOMPARE(countBox(window)->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
     QCOMPARE(countBox(window)->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
-    QCOMPARE(countBox(window)->minimumSize(), QSize(80, 0));
+    // The form's 80 pixels, or more where six digits need more.
+    QVERIFY(countBox(window)->minimumWidth() >= 80);
+    QCOMPARE(countBox(window)->minimumHeight(), 0);
 }
 
 void tst_MainWindow::texts_data()
