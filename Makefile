@@ -24,9 +24,11 @@ PACKAGE_PACKAGES := dpkg-dev file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 # The toolkit for Windows comes from Debian's source package; the programs are
 # cross-built with mingw-w64, tested under Wine and packed by NSIS;
-# librsvg and icoutils turn the SVG icon into PNGs and an .ico.
+# librsvg and icoutils turn the SVG icon into PNGs and an .ico; the desktop
+# program is checked on a virtual screen, measured with xwininfo, driven with
+# xdotool and photographed with ImageMagick.
 WINDOWS_PACKAGES := dpkg-dev xz-utils perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
-	librsvg2-bin icoutils unzip
+	librsvg2-bin icoutils unzip xvfb x11-utils xdotool imagemagick
 
 # cmake runs the parallel jobs; the targets here run one after the other, in
 # the order written, and do not announce the folders they run in.

@@ -17,8 +17,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
-# A Wine prefix of the build's own, quiet, without the offers to download
-# Mono and Gecko that nothing here needs.
+# In a Wine prefix of the build's own, with the settings of tools/wine.
 find_program(CLASSCOUNT_WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
-    WINEDLLOVERRIDES=mscoree,mshtml= ${CLASSCOUNT_WINE})
+set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine
+    ${CMAKE_CURRENT_LIST_DIR}/../tools/wine)

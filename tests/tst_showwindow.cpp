@@ -163,10 +163,17 @@ void tst_ShowWindow::view()
     QFETCH(QString, expected);
 
     Dialog dialog(times, counts);
+    // Too low for all eleven lines, as on a screen at 150 % without scaling.
+    dialog.window.resize(dialog.window.minimumSize());
+    dialog.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog.window));
     dialog.days->setCurrentRow(dayRow);
     dialog.week->setCurrentIndex(weekIndex);
     QCOMPARE(dialog.view->toPlainText(), expected);
     QCOMPARE(dialog.view->document()->blockCount(), 11);
+    // The heading is in sight without scrolling.
+    QVERIFY(dialog.view->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(dialog.view->verticalScrollBar()->value(), 0);
 }
 
 void tst_ShowWindow::viewFollowsLastChoices()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "appicon.h"
+#include "highdpi.h"
 #include "mainwindow.h"
 #include "toolkittexts.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    enableHighDpiScaling();
     QApplication app(argc, argv);
     // No display name: the platform would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("classcount"));

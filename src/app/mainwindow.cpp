@@ -5,17 +5,76 @@
 
 #include "boxlines.h"
 #include "reporttext.h"
+#include "screenfit.h"
 #include "showwindow.h"
 #include "timeparser.h"
 
 #include <QDebug>
+#include <QFontDatabase>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QtMath>
+
+#include <memory>
+
+namespace {
+
+// The font the example content sets, for whatever else lands in the boxes.
+// Where SimSun is missing, a Chinese font takes its place rather than a
+// Latin one: Chinese would then come from a fallback font of another height,
+// and lines with Chinese would be taller than lines of digits.
+QFont boxFont()
+{
+    const QString simSun = QStringLiteral("SimSun");
+    const QFontDatabase fonts;
+    if (!fonts.hasFamily(simSun))
+        QFont::insertSubstitutions(simSun, fonts.families(QFontDatabase::SimplifiedChinese));
+    return QFont(simSun, 9);
+}
+
+// Whichever box scrolls, the other follows. A box with fewer lines, which
+// cannot follow all the way, does not hold the other back.
+void linkVerticalScrolling(QScrollBar *first, QScrollBar *second)
+{
+    const auto following = std::make_shared<bool>(false);
+    const auto follow = [following](QScrollBar *follower) {
+        return [following, follower](int value) {
+            if (*following)
+                return;
+            *following = true;
+            follower->setValue(value);
+            *following = false;
+        };
+    };
+    QObject::connect(first, &QScrollBar::valueChanged, second, follow(second));
+    QObject::connect(second, &QScrollBar::valueChanged, first, follow(first));
+}
+
+// Six digits beside the scroll bar, in the box's own font and so at any
+// scale; the form's 80 pixels hold them only in small fonts.
+int sixDigitsWidth(const QTextEdit *box)
+{
+    const int digits = box->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
+    const int margins = 2 * (box->frameWidth() + qCeil(box->document()->documentMargin()));
+    return digits + box->cursorWidth() + margins + box->verticalScrollBar()->sizeHint().width();
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new MainWindowForm)
 {
     ui->setupUi(this);
+    // Line N of the times stays beside line N of the head counts: one font,
+    // no wrapping, and both boxes scroll together.
+    const QFont font = boxFont();
+    ui->textEdit->setFont(font);
+    ui->textEdit_2->setFont(font);
+    linkVerticalScrolling(ui->textEdit->verticalScrollBar(), ui->textEdit_2->verticalScrollBar());
+    QTextEdit *counts = ui->textEdit_2;
+    counts->setMinimumWidth(qMax(counts->minimumWidth(), sixDigitsWidth(counts)));
+    fitToScreen(this);
 }
 
 MainWindow::~MainWindow()

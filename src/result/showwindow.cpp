@@ -4,6 +4,7 @@
 
 #include "overviewwindow.h"
 #include "reporttext.h"
+#include "screenfit.h"
 #include "weekdays.h"
 
 #include <QClipboard>
@@ -38,6 +39,7 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
     // The view, the table and the overview all read these totals.
     term = termTotals(entries, firstDay);
     setupUi(uncounted, tabbedLines(timeText, countText));
+    fitToScreen(this);
 }
 
 ShowWindow::~ShowWindow() = default;
@@ -136,6 +138,8 @@ void ShowWindow::refreshView()
     resultView->clear();
     for (const QString &paragraph : viewParagraphs(currentWeek, currentDay, totals))
         resultView->append(paragraph);
+    // Each append scrolls to the end; the heading is what the user reads first.
+    resultView->verticalScrollBar()->setValue(0);
 }
 
 void ShowWindow::slotCopyAll()
@@ -171,6 +175,7 @@ void ShowWindow::showOverview()
         overview->show();
         // Laid out now; a new window would be cut to two thirds of the screen's height.
         overview->resize(overview->sizeHint());
+        fitToScreen(overview);
     }
     overview->show();
     overview->raise();
