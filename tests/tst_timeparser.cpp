@@ -84,8 +84,6 @@ class TestTimeParser : public QObject
     Q_OBJECT
 
 private slots:
-    void splitLines_data();
-    void splitLines();
     void firstLineOfTrimmed_data();
     void firstLineOfTrimmed();
     void parseTimeItem_data();
@@ -97,33 +95,6 @@ private slots:
     void buildEntries_data();
     void buildEntries();
 };
-
-void TestTimeParser::splitLines_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("empty text is one line") << QString() << QStringList{QString()};
-    QTest::newRow("one line") << QStringLiteral("20") << QStringList{QStringLiteral("20")};
-    QTest::newRow("two lines") << QStringLiteral("20\n30")
-                               << QStringList{QStringLiteral("20"), QStringLiteral("30")};
-    QTest::newRow("empty line kept")
-            << QStringLiteral("20\n\n30")
-            << QStringList{QStringLiteral("20"), QString(), QStringLiteral("30")};
-    QTest::newRow("final line feed") << QStringLiteral("20\n")
-                                     << QStringList{QStringLiteral("20"), QString()};
-    QTest::newRow("only line feeds split")
-            << QStringLiteral("a\r\nb c\td")
-            << QStringList{QStringLiteral("a\r"), QStringLiteral("b c\td")};
-}
-
-void TestTimeParser::splitLines()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-
-    QCOMPARE(::splitLines(text), lines);
-}
 
 void TestTimeParser::firstLineOfTrimmed_data()
 {

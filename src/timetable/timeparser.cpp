@@ -233,11 +233,6 @@ void readCourses(Lines times, Lines counts, QList<ClassEntry> &entries, bool fir
 
 } // namespace
 
-QStringList splitLines(const QString &text)
-{
-    return text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive);
-}
-
 int firstLineOfTrimmed(const QString &text)
 {
     int line = 1;

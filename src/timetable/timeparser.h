@@ -9,13 +9,8 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
-
-// The lines of a pasted text: split at every "\n", empty lines kept, so the
-// empty text is one line.
-QStringList splitLines(const QString &text);
 
 // The 1-based line of `text` on which text.trimmed() begins: the blank lines
 // trimmed off the top still count for the line numbers the user sees.
