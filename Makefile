@@ -11,13 +11,15 @@ FUZZ_SECONDS ?= 300
 BENCH_DIR ?= build-bench
 WINDOWS_DIR ?= build-windows
 
-# The build embeds the toolkit's Chinese catalogue and runs help2man on
-# classcount-table for its manual page.
-BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n help2man
+# The build embeds the toolkit's Chinese catalogue, links libxlsxwriter for
+# the workbook export and runs help2man on classcount-table for its manual page.
+BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n help2man \
+	libxlsxwriter-dev
 RUN_PACKAGES := libqt5svg5 cjk-font
 # The SVG plug-in draws the window icon; the validators and man check the
-# menu entry, the AppStream metadata and the manual pages.
-TEST_PACKAGES := time libqt5svg5 desktop-file-utils appstream man-db
+# menu entry, the AppStream metadata and the manual pages; openpyxl reads the
+# exported workbook back.
+TEST_PACKAGES := time libqt5svg5 desktop-file-utils appstream man-db python3-openpyxl
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_PACKAGES := libbenchmark-dev time
 PACKAGE_PACKAGES := dpkg-dev file

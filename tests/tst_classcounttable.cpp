@@ -139,6 +139,8 @@ private slots:
     void lineCountsDiffer();
     void usageErrors_data();
     void usageErrors();
+    void workbookNotWritten_data();
+    void workbookNotWritten();
     void rejectedItems();
     void uncountedItems_data();
     void uncountedItems();
@@ -390,6 +392,12 @@ void TestClassCountTable::usageErrors_data()
             << QStringList{period, QStringLiteral("4"), week, QStringLiteral("1"), day, QStringLiteral("1"), times, counts}
             << QByteArray();
     QTest::newRow("period with day") << QStringList{period, QStringLiteral("4"), day, QStringLiteral("1"), times, counts} << QByteArray();
+    const QString xlsx = QStringLiteral("--xlsx");
+    const QString book = QStringLiteral("@book.xlsx");
+    QTest::newRow("xlsx with period") << QStringList{xlsx, book, period, QStringLiteral("4"), times, counts} << QByteArray();
+    QTest::newRow("xlsx with week and day")
+            << QStringList{xlsx, book, week, QStringLiteral("1"), day, QStringLiteral("1"), times, counts} << QByteArray();
+    QTest::newRow("xlsx without a name") << QStringList{xlsx, QString(), times, counts} << QByteArray();
     QTest::newRow("counts file not text") << QStringList{times, QStringLiteral("@bad.txt")} << QByteArray("20\n\xFF\xFE\xFD");
     QTest::newRow("times file holds NUL") << QStringList{QStringLiteral("@bad.txt"), counts} << QByteArray("a\0b", 3);
 }
@@ -408,6 +416,48 @@ void TestClassCountTable::usageErrors()
     // One line, in Chinese.
     QVERIFY2(result.err.startsWith("classcount-table：") && result.err.count('\n') == 1,
              result.err.constData());
+}
+
+// Nothing is written, and a file already there keeps its bytes.
+void TestClassCountTable::workbookNotWritten_data()
+{
+    QTest::addColumn<QString>("target"); // in dir
+    QTest::addColumn<QByteArray>("counts");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray counts = lines(exampleCountLines);
+    QTest::newRow("folder") << QString() << counts << 2 << QStringLiteral("这是一个文件夹");
+    QTest::newRow("missing folder") << QStringLiteral("missing/term.xlsx") << counts << 2 << QStringLiteral("文件夹不存在");
+    QTest::newRow("line counts differ") << QStringLiteral("old.xlsx") << counts + "\n40" << 1 << QString();
+}
+
+void TestClassCountTable::workbookNotWritten()
+{
+    QFETCH(QString, target);
+    QFETCH(QByteArray, counts);
+    QFETCH(int, exitCode);
+    QFETCH(QString, reason);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(target);
+    const QByteArray old("an older workbook");
+    if (!target.isEmpty() && !target.contains(QLatin1Char('/')))
+        QVERIFY(!writeFile(folder.path(), target, old).isEmpty());
+    const QStringList before = QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+
+    const TableRun result = runTable({QStringLiteral("--xlsx"), path, timesFile,
+                                      file(QStringLiteral("c.txt"), counts)});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(result.out, QByteArray());
+    if (!reason.isEmpty())
+        QCOMPARE(QString::fromUtf8(result.err),
+                 QStringLiteral("classcount-table：无法导出到 %1：%2\n").arg(path, reason));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+    QFile kept(path);
+    if (kept.open(QIODevice::ReadOnly))
+        QCOMPARE(kept.readAll(), old);
 }
 
 void TestClassCountTable::rejectedItems()

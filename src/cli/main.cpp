@@ -11,6 +11,7 @@
 #include "termgrid.h"
 #include "timeparser.h"
 #include "toolkittexts.h"
+#include "workbook.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,6 +22,7 @@
 
 namespace {
 
+// A file that cannot be read or written is a BadUsage too.
 enum ExitCode { Success = 0, LineCountsDiffer = 1, BadUsage = 2 };
 
 constexpr bool mondayFirst = true;
@@ -118,7 +120,8 @@ int main(int argc, char *argv[])
     options.setApplicationDescription(QStringLiteral(
             "按“开始统计”和“复制所有”的算法，输出整个学期的上课人数表（制表符分隔），"
             "或用 --week 和 --day 输出某周某天的结果，或用 --period 输出某一节次"
-            "各周各天的人数（“全学期概览”的表）。文件名为 - 时读标准输入。"));
+            "各周各天的人数（“全学期概览”的表），或用 --xlsx 把这些表写成 Excel 工作簿。"
+            "文件名为 - 时读标准输入。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
     // Not addVersionOption(): its description would be in English.
@@ -132,11 +135,17 @@ int main(int argc, char *argv[])
                                     QStringLiteral("节次，4、5、9、11 或 12：输出这一节"
                                                    "每周每天的人数，一行一周。"),
                                     QStringLiteral("P"));
+    const QCommandLineOption xlsx(QStringLiteral("xlsx"),
+                                  QStringLiteral("把整个学期的表、各节次每周每天的人数和未计入"
+                                                 "统计的项目写成 Excel 工作簿 FILE，"
+                                                 "不输出到标准输出。"),
+                                  QStringLiteral("FILE"));
     options.addOption(help);
     options.addOption(version);
     options.addOption(week);
     options.addOption(day);
     options.addOption(period);
+    options.addOption(xlsx);
     options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
                                   QStringLiteral("上课时间，一行一门课。"));
     options.addPositionalArgument(QStringLiteral("COUNTS_FILE"),
@@ -160,6 +169,10 @@ int main(int argc, char *argv[])
     const bool oneView = options.isSet(week) || options.isSet(day);
     if (options.isSet(period) && oneView)
         return fail(QStringLiteral("--period 不能与 --week 或 --day 一起使用"));
+    if (options.isSet(xlsx) && (oneView || options.isSet(period)))
+        return fail(QStringLiteral("--xlsx 不能与 --week、--day 或 --period 一起使用"));
+    if (options.isSet(xlsx) && options.value(xlsx).isEmpty())
+        return fail(QStringLiteral("--xlsx 的文件名为空"));
     if (oneView && !(options.isSet(week) && options.isSet(day)))
         return fail(QStringLiteral("--week 和 --day 须一起给出"));
     int gridPeriod = 0;
@@ -197,13 +210,17 @@ int main(int argc, char *argv[])
 
     // The notice of the desktop program, kept as compact UTF-8 lines: a
     // million uncounted lines must not take a million list entries.
+    // The workbook lists them too, so only then are they kept as items.
     UncountedTally counts{};
     QByteArray uncountedLines;
+    QList<UncountedItem> uncounted;
     const TermTotals term = termOfTexts(timeText, countText, mondayFirst,
                                         [&](const UncountedItem &item) {
                                             ++counts[item.kind];
                                             uncountedLines += '\n';
                                             uncountedLines += uncountedLine(item).toUtf8();
+                                            if (options.isSet(xlsx))
+                                                uncounted.append(item);
                                         }, firstLines);
     if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
         write(stderr, uncountedHeading(counts, tabbed));
@@ -211,7 +228,14 @@ int main(int argc, char *argv[])
         write(stderr, QStringLiteral("\n"));
     }
 
-    if (oneView) {
+    if (options.isSet(xlsx)) {
+        const QString path = options.value(xlsx);
+        QString reason;
+        if (!writeWorkbook(path, term, mondayFirst, uncounted, tabbed, &reason)) {
+            write(stderr, QStringLiteral("classcount-table：无法导出到 %1：%2\n").arg(path, reason));
+            return BadUsage;
+        }
+    } else if (oneView) {
         const PeriodTotals &totals = term[viewWeek - 1][viewDay - int(mondayFirst)];
         write(stdout, viewParagraphs(viewWeek, viewDay, totals).join(QLatin1Char('\n'))
                               + QLatin1Char('\n'));

@@ -135,24 +135,28 @@ QString uncountedHeading(const UncountedTally &counts, const TabbedLines &tabbed
     return lines.join(QLatin1Char('\n'));
 }
 
-QString uncountedLine(const UncountedItem &item)
+QString uncountedDescription(const UncountedItem &item)
 {
-    const QString line = QString::number(item.line);
     // A head count is named by its value: the spaces around it are no news.
     const QString text = shown(item.kind == UncountedItem::NoClassTime ? item.text.trimmed() : item.text);
     switch (item.kind) {
     case UncountedItem::UnreadTime:
-        return QStringLiteral("第%1行：%2").arg(line, text);
+        return text;
     case UncountedItem::NoTeachingWeek:
-        return QStringLiteral("第%1行：%2（不在第 1–29 周内）").arg(line, text);
+        return QStringLiteral("%1（不在第 1–29 周内）").arg(text);
     case UncountedItem::UnreadHeadCount:
-        return QStringLiteral("第%1行：人数“%2”不是整数，按 0 人计").arg(line, text);
+        return QStringLiteral("人数“%1”不是整数，按 0 人计").arg(text);
     case UncountedItem::HeadCountTooLarge:
-        return QStringLiteral("第%1行：人数“%2”超出范围，按 0 人计").arg(line, text);
+        return QStringLiteral("人数“%1”超出范围，按 0 人计").arg(text);
     case UncountedItem::BlankHeadCount:
-        return QStringLiteral("第%1行：人数为空，按 0 人计").arg(line);
+        return QStringLiteral("人数为空，按 0 人计");
     case UncountedItem::NoClassTime:
-        return QStringLiteral("第%1行：没有上课时间，%2 人未计入").arg(line, text);
+        return QStringLiteral("没有上课时间，%1 人未计入").arg(text);
     }
     return QString();
+}
+
+QString uncountedLine(const UncountedItem &item)
+{
+    return QStringLiteral("第%1行：").arg(item.line) + uncountedDescription(item);
 }

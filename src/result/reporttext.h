@@ -44,5 +44,7 @@ QString severalColumnsText(const TabbedLines &lines);
 // for each item that names its line and, shortened where long, its text.
 QString uncountedHeading(const UncountedTally &counts, const TabbedLines &tabbed = {});
 QString uncountedLine(const UncountedItem &item);
+// What uncountedLine says of the item after "第N行：".
+QString uncountedDescription(const UncountedItem &item);
 
 #endif // REPORTTEXT_H

@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "workbook.h"
+
+#include "termgrid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <xlsxwriter.h>
+
+namespace {
+
+// The overview's blue (8, 48, 107) mixed with white as far as black text on
+// it keeps a contrast of 4.66:1: a colour scale leaves the text black.
+constexpr lxw_color_t fullestCellColour = 0x5E789F;
+constexpr lxw_color_t emptyCellColour = 0xFFFFFF;
+constexpr uint8_t paperA4 = 9;
+constexpr lxw_row_t excelRows = 1048576;
+
+// Column widths in characters of the default font; a Chinese character takes two.
+constexpr double tableColumnWidth = 10;
+constexpr double weekColumnWidth = 8;
+constexpr double weekdayColumnWidth = 9;
+constexpr double lineColumnWidth = 8;
+constexpr double uncountedColumnWidth = 70;
+
+class Sheet
+{
+public:
+    Sheet(lxw_workbook *book, const QString &name, lxw_format *heading)
+        : sheet(workbook_add_worksheet(book, name.toUtf8().constData())), heading(heading)
+    {
+        worksheet_set_paper(sheet, paperA4);
+        worksheet_fit_to_pages(sheet, 1, 0);
+    }
+
+    // A table as the clipboard copies it, from `firstRow` on: its first line
+    // is the header, and from `firstNumberColumn` on the cells below are numbers.
+    lxw_row_t writeTable(lxw_row_t firstRow, const QString &text, lxw_col_t firstNumberColumn)
+    {
+        QStringList lines = text.split(QLatin1Char('\n'));
+        lines.removeLast(); // every line ends with "\n"
+        lxw_row_t row = firstRow;
+        for (const QString &line : qAsConst(lines)) {
+            const QStringList cells = line.split(QLatin1Char('\t'));
+            for (lxw_col_t column = 0; column < lxw_col_t(cells.size()); ++column) {
+                if (row == firstRow)
+                    writeText(row, column, cells.at(column), heading);
+                else if (column >= firstNumberColumn)
+                    worksheet_write_number(sheet, row, column, cells.at(column).toDouble(), nullptr);
+                else
+                    writeText(row, column, cells.at(column));
+            }
+            ++row;
+        }
+        return row - 1;
+    }
+
+    void writeText(lxw_row_t row, lxw_col_t column, const QString &text, lxw_format *format = nullptr)
+    {
+        worksheet_write_string(sheet, row, column, text.toUtf8().constData(), format);
+    }
+
+    void setWidth(lxw_col_t first, lxw_col_t last, double width)
+    {
+        worksheet_set_column(sheet, first, last, width, nullptr);
+    }
+
+    // Rows above `row` and columns left of `column` stay in view and are
+    // printed on every page.
+    void keepHeaders(lxw_row_t row, lxw_col_t column)
+    {
+        worksheet_freeze_panes(sheet, row, column);
+        worksheet_repeat_rows(sheet, 0, row - 1);
+    }
+
+    lxw_worksheet *sheet;
+    lxw_format *heading;
+};
+
+void addTermSheet(lxw_workbook *book, lxw_format *heading, const TermTotals &term, bool firstDay)
+{
+    Sheet sheet(book, QStringLiteral("全学期"), heading);
+    const lxw_row_t lastRow = sheet.writeTable(0, termTableText(term, firstDay), 2);
+    sheet.setWidth(0, 6, tableColumnWidth);
+    sheet.keepHeaders(1, 0);
+    worksheet_autofilter(sheet.sheet, 0, 0, lastRow, 6);
+}
+
+void addPeriodSheet(lxw_workbook *book, lxw_format *heading, const TermTotals &term, int period,
+                    bool firstDay)
+{
+    Sheet sheet(book, periodName(period), heading);
+    sheet.writeText(0, 0, peakLine(peakOf(term, period, lastTableWeek(term)), period, firstDay));
+    const lxw_row_t lastRow = sheet.writeTable(1, gridText(term, period, firstDay), 1);
+    sheet.setWidth(0, 0, weekColumnWidth);
+    sheet.setWidth(1, 7, weekdayColumnWidth);
+    sheet.keepHeaders(2, 1);
+    // A rule of the sheet, not fixed fills: the colours follow an edited number.
+    lxw_conditional_format scale = {};
+    scale.type = LXW_CONDITIONAL_2_COLOR_SCALE;
+    scale.min_color = emptyCellColour;
+    scale.max_color = fullestCellColour;
+    worksheet_conditional_format_range(sheet.sheet, 2, 1, lastRow, 7, &scale);
+}
+
+void addUncountedSheet(lxw_workbook *book, lxw_format *heading,
+                       const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
+{
+    Sheet sheet(book, QStringLiteral("未计入"), heading);
+    sheet.writeText(0, 0, uncountedHeading(tally(uncounted), tabbed), heading);
+    sheet.setWidth(0, 0, lineColumnWidth);
+    sheet.setWidth(1, 1, uncountedColumnWidth);
+    sheet.keepHeaders(1, 0);
+    // A sheet ends at Excel's last row: the last one says what did not fit.
+    const int fitting = int(qMin(lxw_row_t(uncounted.size()), excelRows - 1));
+    const bool cut = fitting < uncounted.size();
+    const int listed = cut ? fitting - 1 : fitting;
+    for (int i = 0; i < listed; ++i) {
+        const UncountedItem &item = uncounted.at(i);
+        worksheet_write_number(sheet.sheet, lxw_row_t(i + 1), 0, item.line, nullptr);
+        sheet.writeText(lxw_row_t(i + 1), 1, uncountedDescription(item));
+    }
+    if (cut)
+        sheet.writeText(lxw_row_t(listed + 1), 1,
+                        QStringLiteral("另有 %1 项，表格放不下").arg(uncounted.size() - listed));
+}
+
+// The file name as the C library opens it.
+QByteArray libraryPath(const QString &path)
+{
+    return QFile::encodeName(QDir::toNativeSeparators(path));
+}
+
+bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals &term,
+                   bool firstDay, const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
+                   QString *reason)
+{
+    // Its own temporary files go where ours do, not to the drive's root.
+    QByteArray tmpdir = libraryPath(scratch);
+    lxw_workbook_options options = {};
+    options.tmpdir = tmpdir.data();
+    lxw_workbook *book = workbook_new_opt(libraryPath(path).constData(), &options);
+    if (!book) {
+        *reason = QStringLiteral("无法创建临时文件");
+        return false;
+    }
+    QByteArray title = workbookTitle().toUtf8();
+    lxw_doc_properties properties = {};
+    properties.title = title.data();
+    workbook_set_properties(book, &properties);
+    lxw_format *heading = workbook_add_format(book);
+    format_set_bold(heading);
+
+    addTermSheet(book, heading, term, firstDay);
+    for (int period : reportedPeriods)
+        addPeriodSheet(book, heading, term, period, firstDay);
+    if (!uncounted.isEmpty())
+        addUncountedSheet(book, heading, uncounted, tabbed);
+
+    const lxw_error error = workbook_close(book);
+    if (error != LXW_NO_ERROR) {
+        *reason = QStringLiteral("无法生成工作簿（%1）").arg(QString::fromUtf8(lxw_strerror(error)));
+        return false;
+    }
+    return true;
+}
+
+// What keeps a file from being written at `path`, seen before writing.
+QString placeProblem(const QString &path)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("这是一个文件夹");
+    if (!QFileInfo(target.absolutePath()).isDir())
+        return QStringLiteral("文件夹不存在");
+    return QString();
+}
+
+// Why `file`, a save of `path`, failed, in the words a user can act on.
+QString saveFailure(const QString &path, const QSaveFile &file, qint64 size)
+{
+    const QString problem = placeProblem(path);
+    if (!problem.isEmpty())
+        return problem;
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (file.error() == QFileDevice::RenameError)
+        return QStringLiteral("文件正被其他程序打开，请关闭后再导出");
+    if (!folder.isWritable() || (target.exists() && !target.isWritable()))
+        return QStringLiteral("没有写入权限");
+    const QStorageInfo storage(folder.absoluteFilePath());
+    if (storage.isValid() && storage.bytesAvailable() < size)
+        return QStringLiteral("磁盘已满");
+    return file.errorString();
+}
+
+} // namespace
+
+QString workbookTitle()
+{
+    return QStringLiteral("上课人数统计");
+}
+
+bool writeWorkbook(const QString &path, const TermTotals &term, bool firstDay,
+                   const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
+                   QString *reason)
+{
+    *reason = placeProblem(path);
+    if (!reason->isEmpty())
+        return false;
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        *reason = QStringLiteral("无法创建临时文件：%1").arg(scratch.errorString());
+        return false;
+    }
+    const QString built = scratch.filePath(QStringLiteral("workbook.xlsx"));
+    if (!buildWorkbook(built, scratch.path(), term, firstDay, uncounted, tabbed, reason))
+        return false;
+    QFile workbook(built);
+    if (!workbook.open(QIODevice::ReadOnly)) {
+        *reason = QStringLiteral("无法读取临时文件：%1").arg(workbook.errorString());
+        return false;
+    }
+    const QByteArray bytes = workbook.readAll();
+
+    // QSaveFile writes beside the target and renames over it on commit.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *reason = saveFailure(path, file, bytes.size());
+    return false;
+}

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef WORKBOOK_H
+#define WORKBOOK_H
+
+#include "periodtotals.h"
+#include "reporttext.h"
+#include "uncounteditem.h"
+
+#include <QList>
+#include <QString>
+
+// The name of the workbook's title property, and the file name suggested for it.
+QString workbookTitle();
+
+// Writes the term as an Excel workbook: the term table on the first sheet,
+// one sheet per reported period with its grid and peak line, and the notice
+// on uncounted items on a last sheet when it lists any. The file is written
+// whole to a temporary file beside `path` and then put in its place, so that
+// on failure an existing file stays as it was; `reason` then says why in
+// Chinese.
+bool writeWorkbook(const QString &path, const TermTotals &term, bool firstDay,
+                   const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
+                   QString *reason);
+
+#endif // WORKBOOK_H

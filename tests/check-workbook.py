@@ -1,0 +1,80 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Reads back, with openpyxl, the workbook that classcount-table --xlsx writes
+# and compares it cell for cell with the tool's own table, grids and notice.
+#   check-workbook.py CLASSCOUNT_TABLE GOLDEN_DIR NAME
+# reads NAME-times.txt and NAME-counts.txt of GOLDEN_DIR.
+import re
+import subprocess
+import sys
+import tempfile
+
+import openpyxl
+
+tool, golden, name = sys.argv[1:]
+folder = tempfile.TemporaryDirectory()
+times, counts = f"{folder.name}/times.txt", f"{folder.name}/counts.txt"
+for column, path in (("times", times), ("counts", counts)):
+    with open(f"{golden}/{name}-{column}.txt", "rb") as source, open(path, "wb") as copy:
+        source.readline()  # the licence line
+        copy.write(source.read())
+PERIODS = {4: "上午第4节", 5: "上午第5节", 9: "下午第9节", 11: "晚上第11节", 12: "晚上第12节"}
+failures = []
+
+
+def run(*options):
+    done = subprocess.run([tool, *options, times, counts], capture_output=True, check=True)
+    return done.stdout.decode(), done.stderr.decode()
+
+
+def cells(sheet, first_row):
+    rows = sheet.iter_rows(min_row=first_row, values_only=True)
+    return [[value for value in row if value is not None] for row in rows]
+
+
+def table(text, first_number_column):
+    rows = [line.split("\t") for line in text.splitlines()]
+    return [rows[0]] + [row[:first_number_column] + [int(v) for v in row[first_number_column:]]
+                        for row in rows[1:]]
+
+
+def expect(what, seen, wanted):
+    if seen != wanted:
+        failures.append(f"{what}: {seen!r} != {wanted!r}")
+
+
+out, notice = run("--xlsx", f"{folder.name}/term.xlsx")
+expect("standard output", out, "")
+book = openpyxl.load_workbook(f"{folder.name}/term.xlsx")
+expect("title", book.properties.title, "上课人数统计")
+expect("sheets", book.sheetnames[:6], ["全学期", *PERIODS.values()])
+term = book["全学期"]
+expect("全学期", cells(term, 1), table(run()[0], 2))
+expect("全学期 panes", term.freeze_panes, "A2")
+expect("全学期 filter", term.auto_filter.ref, f"A1:G{term.max_row}")
+for period, name in PERIODS.items():
+    sheet = book[name]
+    grid = run("--period", str(period))[0]
+    expect(name, cells(sheet, 2), table(grid, 1))
+    expect(name + " panes", sheet.freeze_panes, "B3")
+    scale = [rule.colorScale for rules in sheet.conditional_formatting for rule in rules.rules]
+    ranges = [str(rules.sqref) for rules in sheet.conditional_formatting]
+    expect(name + " scale", (ranges, len(scale)), ([f"B3:H{sheet.max_row}"], 1))
+# The heading may take several lines; each listed item is "第N行：…".
+heading = [line for line in notice.splitlines() if not re.match(r"第\d+行：", line)]
+items = [line for line in notice.splitlines() if re.match(r"第\d+行：", line)]
+if items:
+    listed = cells(book["未计入"], 1)
+    expect("未计入 heading", listed[0], ["\n".join(heading)])
+    expect("未计入", listed[1:], [[int(line[1:line.index("行")]), line[line.index("：") + 1:]]
+                                 for line in items])
+else:
+    expect("sheets", book.sheetnames, ["全学期", *PERIODS.values()])
+# A4, one page wide (the width's default of 1), the headers on every page.
+for sheet in book:
+    title_rows = "$1:$2" if sheet.title in PERIODS.values() else "$1:$1"
+    expect(sheet.title + " printing", (sheet.page_setup.paperSize, sheet.sheet_properties.pageSetUpPr.fitToPage,
+                                       sheet.page_setup.fitToHeight, sheet.print_title_rows), (9, True, 0, title_rows))
+
+print("\n".join(failures) or "the workbook holds the table, the grids and the notice")
+sys.exit(1 if failures else 0)
