@@ -2,20 +2,25 @@
 
 #include "examplecontent.h"
 #include "modalboxwatcher.h"
+#include "overviewwindow.h"
 #include "showwindow.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -60,6 +65,8 @@ private slots:
     void uncountedNotice_data();
     void uncountedNotice();
     void longNoticeScrollsAndCopies();
+    void exportWorkbook_data();
+    void exportWorkbook();
 };
 
 void tst_ShowWindow::metaObject()
@@ -96,7 +103,7 @@ void tst_ShowWindow::freshDialog()
 
     QVERIFY(dialog.view->toPlainText().isEmpty());
     QCOMPARE(dialog.copyAll->text(), QStringLiteral("复制所有"));
-    QVERIFY(!dialog.window.findChild<QLabel *>());
+    QVERIFY(!dialog.window.findChild<QLabel *>(QStringLiteral("uncountedHeading")));
     QVERIFY(!dialog.window.findChild<QPlainTextEdit *>());
 }
 
@@ -117,6 +124,9 @@ void tst_ShowWindow::layout()
     auto *overview = qobject_cast<QPushButton *>(buttons->itemAt(1)->widget());
     QVERIFY(overview);
     QCOMPARE(overview->text(), QStringLiteral("全学期概览"));
+    auto *exportButton = qobject_cast<QPushButton *>(buttons->itemAt(2)->widget());
+    QVERIFY(exportButton);
+    QCOMPARE(exportButton->text(), QStringLiteral("导出 Excel…"));
     for (QWidget *widget : {static_cast<QWidget *>(dialog.week), static_cast<QWidget *>(dialog.days),
                             static_cast<QWidget *>(dialog.view), static_cast<QWidget *>(dialog.copyAll)})
         QCOMPARE(widget->parentWidget(), &dialog.window);
@@ -461,6 +471,85 @@ void tst_ShowWindow::longNoticeScrollsAndCopies()
     QCOMPARE(list->textCursor().selectedText(), lines.first());
     QTest::keyClicks(list, QStringLiteral("x"));
     QCOMPARE(list->toPlainText(), lines.join(QLatin1Char('\n')));
+}
+
+void tst_ShowWindow::exportWorkbook_data()
+{
+    QTest::addColumn<QString>("from"); // how the export is asked for
+    QTest::addColumn<QString>("typed"); // into the save dialog, in a new folder
+    QTest::addColumn<QString>("written"); // the file, or nothing
+    QTest::addColumn<QString>("reason"); // in the warning box
+
+    QTest::newRow("button") << "button" << "term.xlsx" << "term.xlsx" << QString();
+    QTest::newRow("Ctrl+S, the suffix added") << "shortcut" << "term" << "term.xlsx" << QString();
+    QTest::newRow("overview") << "overview" << "term.xlsx" << "term.xlsx" << QString();
+    QTest::newRow("missing folder") << "button" << "missing/term.xlsx" << QString()
+                                    << QStringLiteral("文件夹不存在");
+}
+
+// The save dialog, then the workbook and a line that says so, or a warning.
+void tst_ShowWindow::exportWorkbook()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QString, reason);
+
+    QTemporaryDir folder;
+    Dialog dialog(exampleTimes, exampleCounts);
+    dialog.window.show();
+    const auto button = [](QWidget *window, const QString &text) {
+        const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+        return *std::find_if(buttons.begin(), buttons.end(),
+                             [&](QPushButton *button) { return button->text() == text; });
+    };
+    QWidget *window = &dialog.window;
+    if (from == QLatin1String("overview")) {
+        button(window, QStringLiteral("全学期概览"))->click();
+        window = dialog.window.findChild<OverviewWindow *>();
+    }
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    QString title;
+    QStringList filters;
+    QString suggested;
+    QTimer answer; // until the save dialog is open
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *save = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!save)
+            return;
+        answer.stop();
+        title = save->windowTitle();
+        filters = save->nameFilters();
+        suggested = QFileInfo(save->selectedFiles().value(0)).fileName();
+        save->setDirectory(folder.path());
+        save->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+        QMetaObject::invokeMethod(save, "accept");
+    });
+    answer.start(5);
+    ModalBoxWatcher box;
+    if (from == QLatin1String("shortcut"))
+        QTest::keyClick(dialog.view, Qt::Key_S, Qt::ControlModifier);
+    else
+        QTest::mouseClick(button(window, QStringLiteral("导出 Excel…")), Qt::LeftButton);
+    // A shortcut clicks the button a moment later.
+    QTRY_VERIFY(!answer.isActive());
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+
+    QCOMPARE(title, QStringLiteral("导出 Excel"));
+    QCOMPARE(filters, QStringList{QStringLiteral("Excel 工作簿 (*.xlsx)")});
+    QCOMPARE(suggested, QStringLiteral("上课人数统计.xlsx"));
+    QCOMPARE(box.seen, !reason.isEmpty());
+    QCOMPARE(box.text, reason.isEmpty() ? QString()
+                                        : QStringLiteral("无法导出到 %1：%2")
+                                                  .arg(QDir::toNativeSeparators(folder.filePath(typed)), reason));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), written.isEmpty() ? QStringList() : QStringList{written});
+    const QList<QLabel *> lines = dialog.window.findChildren<QLabel *>();
+    const auto exported = std::find_if(lines.begin(), lines.end(), [](QLabel *label) { return label->isVisible(); });
+    QCOMPARE(exported != lines.end(), !written.isEmpty());
+    if (!written.isEmpty())
+        QCOMPARE(QAccessible::queryAccessibleInterface(*exported)->text(QAccessible::Name),
+                 QStringLiteral("已导出：") + written);
 }
 
 QTEST_MAIN(tst_ShowWindow)

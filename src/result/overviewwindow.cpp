@@ -80,13 +80,25 @@ OverviewWindow::OverviewWindow(const TermTotals &term, bool firstDay, QWidget *p
     for (int period : reportedPeriods)
         tabs->addTab(makePage(term, period, firstDay), periodName(period));
 
-    auto *copyPictureButton = new QPushButton(QStringLiteral("复制图片"), tabs);
+    auto *corner = new QWidget(tabs);
+    auto *cornerButtons = new QHBoxLayout(corner);
+    cornerButtons->setContentsMargins(QMargins());
+    auto *copyPictureButton = new QPushButton(QStringLiteral("复制图片"), corner);
     copyPictureButton->setToolTip(QStringLiteral("把这一页的表格连同说明复制成图片"));
     connect(copyPictureButton, &QPushButton::clicked, this, &OverviewWindow::copyPicture);
-    tabs->setCornerWidget(copyPictureButton);
+    auto *exportButton = new QPushButton(QStringLiteral("导出 Excel…"), corner);
+    exportButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(exportButton, &QPushButton::clicked, this, &OverviewWindow::exportRequested);
+    cornerButtons->addWidget(copyPictureButton);
+    cornerButtons->addWidget(exportButton);
+    tabs->setCornerWidget(corner);
 
+    exportedLabel = new QLabel(this);
+    exportedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exportedLabel->hide();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
+    layout->addWidget(exportedLabel);
 
     // Wherever the focus is: the grid takes plain Tab for itself.
     auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
@@ -158,4 +170,10 @@ void OverviewWindow::copySelection(QTableView *grid)
 void OverviewWindow::copyPicture()
 {
     QGuiApplication::clipboard()->setPixmap(tabs->currentWidget()->grab(), QClipboard::Clipboard);
+}
+
+void OverviewWindow::showExported(const QString &line)
+{
+    exportedLabel->setText(line);
+    exportedLabel->show();
 }

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QTabWidget;
 class QTableView;
 
@@ -20,9 +21,14 @@ class OverviewWindow : public QWidget
 public:
     OverviewWindow(const TermTotals &term, bool firstDay, QWidget *parent);
 
+    // Tells, under the tabs, where the workbook went.
+    void showExported(const QString &line);
+
 signals:
     // A cell became the current one: week 1-based, weekday column 0 to 6.
     void cellChosen(int week, int column);
+    // "导出 Excel…" was pressed: the dialog that opened this window writes it.
+    void exportRequested();
 
 private:
     QWidget *makePage(const TermTotals &term, int period, bool firstDay);
@@ -30,6 +36,7 @@ private:
     void copyPicture();
 
     QTabWidget *tabs = nullptr;
+    QLabel *exportedLabel = nullptr;
 };
 
 #endif // OVERVIEWWINDOW_H

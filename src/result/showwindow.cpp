@@ -2,6 +2,7 @@
 
 #include "showwindow.h"
 
+#include "exportaction.h"
 #include "overviewwindow.h"
 #include "reporttext.h"
 #include "screenfit.h"
@@ -9,6 +10,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,20 +33,20 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
     : QDialog(parent)
 {
     // Parsed before the widgets are made: uncounted items add a notice under them.
-    QList<UncountedItem> uncounted;
     QList<ClassEntry> entries;
     buildEntries(boxLines(timeText, Column::ClassTimes, firstLines.time),
                  boxLines(countText, Column::HeadCounts, firstLines.headCount), entries, firstDay,
                  [&](const UncountedItem &item) { uncounted.append(item); });
-    // The view, the table and the overview all read these totals.
+    // The view, the table, the overview and the workbook all read these totals.
     term = termTotals(entries, firstDay);
-    setupUi(uncounted, tabbedLines(timeText, countText));
+    tabbed = tabbedLines(timeText, countText);
+    setupUi();
     fitToScreen(this);
 }
 
 ShowWindow::~ShowWindow() = default;
 
-void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
+void ShowWindow::setupUi()
 {
     setMinimumSize(100, 200);
 
@@ -55,6 +57,12 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLine
     resultView = new QTextEdit(this);
     copyAllButton = new QPushButton(QStringLiteral("复制所有"), this);
     overviewButton = new QPushButton(QStringLiteral("全学期概览"), this);
+    exportButton = new QPushButton(QStringLiteral("导出 Excel…"), this);
+    exportButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    exportedLabel = new QLabel(this);
+    exportedLabel->setWordWrap(true);
+    exportedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exportedLabel->hide();
     weekCombo->setAccessibleName(QStringLiteral("教学周"));
     dayList->setAccessibleName(QStringLiteral("星期"));
     resultView->setAccessibleName(QStringLiteral("统计结果"));
@@ -63,6 +71,8 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLine
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(copyAllButton);
     buttons->addWidget(overviewButton);
+    buttons->addWidget(exportButton);
+    buttons->addWidget(exportedLabel);
     buttons->addStretch();
     row->addLayout(selectors);
     row->addWidget(resultView);
@@ -73,7 +83,7 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLine
     } else {
         auto *page = new QVBoxLayout(this);
         page->addLayout(row);
-        addUncountedNotice(page, uncounted, tabbed);
+        addUncountedNotice(page);
     }
 
     QStringList weeks;
@@ -87,12 +97,12 @@ void ShowWindow::setupUi(const QList<UncountedItem> &uncounted, const TabbedLine
     connect(dayList, SIGNAL(currentRowChanged(int)), this, SLOT(slotDayChanged(int)));
     connect(copyAllButton, SIGNAL(clicked()), this, SLOT(slotCopyAll()));
     connect(overviewButton, &QPushButton::clicked, this, &ShowWindow::showOverview);
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportFrom(this); });
 }
 
 // A heading with the count of each kind, and every item in a list that can
 // be scrolled, selected and copied, however many there are.
-void ShowWindow::addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted,
-                                    const TabbedLines &tabbed)
+void ShowWindow::addUncountedNotice(QBoxLayout *page)
 {
     auto *heading = new QLabel(this);
     heading->setObjectName(QStringLiteral("uncountedHeading"));
@@ -168,6 +178,8 @@ void ShowWindow::showOverview()
 {
     if (!overview) {
         overview = new OverviewWindow(term, firstDay, this);
+        connect(overview, &OverviewWindow::exportRequested, this,
+                [this] { exportFrom(overview); });
         connect(overview, &OverviewWindow::cellChosen, this, [this](int week, int column) {
             weekCombo->setCurrentIndex(week - 1);
             dayList->setCurrentRow(column);
@@ -180,4 +192,18 @@ void ShowWindow::showOverview()
     overview->show();
     overview->raise();
     overview->activateWindow();
+}
+
+// The same workbook from the dialog and from its overview; the line that
+// tells where it went is shown in both, without a box to close.
+void ShowWindow::exportFrom(QWidget *window)
+{
+    const QString path = exportWorkbook(window, term, firstDay, uncounted, tabbed);
+    if (path.isEmpty())
+        return;
+    const QString line = QStringLiteral("已导出：") + QFileInfo(path).fileName();
+    exportedLabel->setText(line);
+    exportedLabel->show();
+    if (overview)
+        overview->showExported(line);
 }

@@ -14,6 +14,7 @@
 class OverviewWindow;
 class QBoxLayout;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QTextEdit;
@@ -39,19 +40,23 @@ public slots:
     void slotCopyAll();
 
 private:
-    void setupUi(const QList<UncountedItem> &uncounted, const TabbedLines &tabbed);
-    void addUncountedNotice(QBoxLayout *page, const QList<UncountedItem> &uncounted,
-                            const TabbedLines &tabbed);
+    void setupUi();
+    void addUncountedNotice(QBoxLayout *page);
     void refreshView();
     void showOverview();
+    void exportFrom(QWidget *window);
 
     QComboBox *weekCombo = nullptr;
     QListWidget *dayList = nullptr;
     QTextEdit *resultView = nullptr;
     QPushButton *copyAllButton = nullptr;
     QPushButton *overviewButton = nullptr;
+    QPushButton *exportButton = nullptr;
+    QLabel *exportedLabel = nullptr;
     QPointer<OverviewWindow> overview;
     TermTotals term{};
+    QList<UncountedItem> uncounted;
+    TabbedLines tabbed;
     bool firstDay = true;
     int currentWeek = 1;
     int currentDay = 1;
