@@ -24,6 +24,8 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_PACKAGES := libbenchmark-dev time
 PACKAGE_PACKAGES := dpkg-dev file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
+# The Debian 13 check makes its bare root with debootstrap and Debian's keys.
+CHECK_DEBIAN13_PACKAGES := debootstrap debian-archive-keyring
 # The toolkit for Windows comes from Debian's source package; the programs are
 # cross-built with mingw-w64, tested under Wine and packed by NSIS;
 # librsvg and icoutils turn the SVG icon into PNGs and an .ico; the desktop
@@ -37,7 +39,8 @@ WINDOWS_PACKAGES := dpkg-dev xz-utils perl g++-mingw-w64-x86-64-posix wine wine6
 .NOTPARALLEL:
 MAKEFLAGS += --no-print-directory
 
-.PHONY: run desktop-session test test-sanitize fuzz bench build configure clean package package-check windows
+.PHONY: run desktop-session test test-sanitize fuzz bench build configure clean package package-check \
+	check-debian13 windows
 
 run: TARGET_PACKAGES += $(RUN_PACKAGES)
 run: desktop-session build
@@ -85,6 +88,13 @@ package: build
 package-check: TARGET_PACKAGES += $(PACKAGE_CHECK_PACKAGES)
 package-check: package
 	tools/check-package $(BUILD_DIR)
+
+# What a new user does on a bare Debian 13, in a root made with debootstrap and
+# cached in ~/.cache/classcount: a clone of the committed tree runs make run
+# without a display, make test and make package-check (tools/check-debian13).
+check-debian13:
+	@tools/install-deps --log $(BUILD_DIR)/install-deps.log $(CHECK_DEBIAN13_PACKAGES)
+	@tools/check-debian13 $(BUILD_DIR)/check-debian13.log
 
 # $(WINDOWS_DIR)/classcount-<version>-win64.zip and -setup.exe, after the suite
 # has passed under Wine. The Linux build is the yardstick for the Windows tool's
