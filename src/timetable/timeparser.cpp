@@ -6,6 +6,7 @@
 #include "number.h"
 #include "tolerantitem.h"
 #include "weekdays.h"
+#include "wellformeditem.h"
 
 #include <QDebug>
 #include <QRegExp>
@@ -100,13 +101,18 @@ void logUnread(const QString &rewrittenItem)
 // Appends the entries of one item: the grammar's, or where the grammar
 // leaves it unread, the tolerant reading's. An item that neither reads is
 // logged as the grammar rewrote it and gives one entry in no week. Returns
-// whether the item was read.
+// whether the item was read. Only an item that is not well formed is copied.
 bool appendItem(const QStringRef &item, int students, bool firstDay, QList<ClassEntry> &entries)
 {
+    ClassEntry entry;
+    if (readWellFormedItem(item, students, firstDay, &entry)) {
+        entries.append(entry);
+        return true;
+    }
     const QString typed = item.toString();
     QString rewritten = typed;
     bool matched = false;
-    const ClassEntry entry = parseItem(rewritten, students, firstDay, &matched);
+    entry = parseItem(rewritten, students, firstDay, &matched);
     if (!matched) {
         const QList<ClassEntry> read = readTolerantItem(typed, students, firstDay);
         if (!read.isEmpty()) {
