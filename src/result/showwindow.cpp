@@ -30,14 +30,11 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
                        FirstLines firstLines)
     : QDialog(parent)
 {
-    // Parsed before the widgets are made: uncounted items add a notice under them.
+    // Parsed before the widgets are made: uncounted items add a notice under
+    // them. The view, the table and the overview all read these totals.
     QList<UncountedItem> uncounted;
-    QList<ClassEntry> entries;
-    buildEntries(boxLines(timeText, Column::ClassTimes, firstLines.time),
-                 boxLines(countText, Column::HeadCounts, firstLines.headCount), entries, firstDay,
-                 [&](const UncountedItem &item) { uncounted.append(item); });
-    // The view, the table and the overview all read these totals.
-    term = termTotals(entries, firstDay);
+    term = termOfTexts(timeText, countText, firstDay,
+                       [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
     setupUi(uncounted, tabbedLines(timeText, countText));
     fitToScreen(this);
 }
