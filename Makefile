@@ -19,7 +19,7 @@ RUN_PACKAGES := libqt5svg5 cjk-font
 # menu entry, the AppStream metadata and the manual pages.
 TEST_PACKAGES := time libqt5svg5 desktop-file-utils appstream man-db
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-BENCH_PACKAGES := libbenchmark-dev time
+BENCH_PACKAGES := libbenchmark-dev time python3
 PACKAGE_PACKAGES := dpkg-dev file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 # The toolkit for Windows comes from Debian's source package; the programs are
