@@ -14,6 +14,7 @@
 #include "timeparser.h"
 #include "tolerantitem.h"
 #include "weekdays.h"
+#include "wellformeditem.h"
 
 #include <QByteArray>
 #include <QRegExp>
@@ -180,6 +181,20 @@ bool operator==(const ClassEntry &a, const ClassEntry &b)
             && a.students == b.students;
 }
 
+// The well-formed reading leaves an item to the grammar, or reads it, on
+// either first weekday, exactly as the grammar does.
+void checkWellFormedReading(const QString &item, const QString &countLine, int students)
+{
+    for (bool firstDay : {true, false}) {
+        ClassEntry read;
+        if (!readWellFormedItem(QStringRef(&item), students, firstDay, &read))
+            continue;
+        bool matched = false;
+        check(read == parseTimeItem(item, countLine, firstDay, &matched) && matched,
+              "a well-formed item is read as the grammar reads it");
+    }
+}
+
 QList<BoxLine> checkedBoxLines(const QString &text, Column column, int firstLine)
 {
     const QList<BoxLine> lines = boxLines(text, column, firstLine);
@@ -210,7 +225,9 @@ void checkEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &countLi
         belowCounts = headCountLine + 1;
         bool allBlank = true;
         bool anyRead = false;
+        checkWellFormedReading(timeLines.at(line).text, countLine, students);
         for (const QString &item : items) {
+            checkWellFormedReading(item, countLine, students);
             bool matched = false;
             const ClassEntry plain = plainReading(item, students, &matched);
             // The tolerant reading is only asked about items the grammar

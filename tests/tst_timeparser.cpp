@@ -321,6 +321,19 @@ void TestTimeParser::parseTimeLine_data()
             << QStringLiteral("周一第4节{第1-8周} 周二第4节{第1-8周}") << QStringLiteral("6")
             << QStringList{QStringLiteral("w1-8 d1 p4-4 s6"), QStringLiteral("w1-8 d2 p4-4 s6")}
             << QStringList() << QStringList();
+    QTest::newRow("numbers of ten digits and more read as the grammar reads them")
+            << QStringLiteral("周日1节{1周};周一第0000000012节{第2147483647-2147483648周};周二第1,99999999999,5节{第1周}")
+            << QStringLiteral("7")
+            << QStringList{QStringLiteral("w1-1 d7 p1-1 s7"), QStringLiteral("w2147483647-0 d1 p12-12 s7"),
+                           QStringLiteral("w1-1 d2 p1-5 s7")}
+            << QStringList() << QStringList();
+    QTest::newRow("weekdays that may start a rewrite or are half a character")
+            << QStringLiteral("周星第1节{第1周};周双1节{1周};周\U0001D7CF1节{1周}") << QStringLiteral("3")
+            << QStringList{QStringLiteral("w1-1 d-1 p1-1 s3"), QStringLiteral("w1-1 d-1 p1-1 s3"),
+                           QStringLiteral("w0-0 d0 p0-0 s3")}
+            << QStringList{QStringLiteral("周\U0001D7CF1节{1周}")}
+            << QStringList{QStringLiteral("周星第1节{第1周}"), QStringLiteral("周双1节{1周}"),
+                           QStringLiteral("周\U0001D7CF1节{1周}")};
     QTest::newRow("a } before a marker does not")
             << QStringLiteral("周一第4节{第1周}(单)周二第4节{第1周}") << QStringLiteral("6")
             << QStringList{QStringLiteral("w0-0 d0 p0-0 s6 odd")}

@@ -20,15 +20,17 @@ bool isEmpty(const PeriodTotals &totals)
 
 namespace {
 
-void add(PeriodTotals &totals, const ClassEntry &entry)
+// The total an entry adds to, by its last period; none for a period that
+// is not reported.
+qint64 PeriodTotals::*totalOf(int lastPeriod)
 {
-    switch (entry.lastPeriod) {
-    case 4: totals.period4 += entry.students; break;
-    case 5: totals.period5 += entry.students; break;
-    case 9: totals.period9 += entry.students; break;
-    case 11: totals.period11 += entry.students; break;
-    case 12: totals.period12 += entry.students; break;
-    default: break;
+    switch (lastPeriod) {
+    case 4: return &PeriodTotals::period4;
+    case 5: return &PeriodTotals::period5;
+    case 9: return &PeriodTotals::period9;
+    case 11: return &PeriodTotals::period11;
+    case 12: return &PeriodTotals::period12;
+    default: return nullptr;
     }
 }
 
@@ -45,14 +47,15 @@ TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
 void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay)
 {
     for (const ClassEntry &entry : entries) {
-        if (entry.day < int(firstDay) || entry.day > int(firstDay) + 6)
+        qint64 PeriodTotals::*const total = totalOf(entry.lastPeriod);
+        if (!total || entry.day < int(firstDay) || entry.day > int(firstDay) + 6)
             continue;
         const int d = entry.day - int(firstDay);
         const int firstWeek = qMax(1, entry.weekFrom);
         const int lastWeek = qMin(lastTeachingWeek, entry.weekTo);
         for (int week = firstWeek; week <= lastWeek; ++week) {
             if (takesPlaceIn(entry, week))
-                add(term[week - 1][d], entry);
+                term[week - 1][d].*total += entry.students;
         }
     }
 }
@@ -64,7 +67,8 @@ TermTotals termOfTexts(const QString &timeText, const QString &countText, bool f
     QList<ClassEntry> lineEntries;
     buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines, [&] {
         addToTerm(term, lineEntries, firstDay);
-        lineEntries.clear();
+        // Emptied without giving up its array, which the next line reuses.
+        lineEntries.erase(lineEntries.begin(), lineEntries.end());
     });
     return term;
 }

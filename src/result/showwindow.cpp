@@ -32,13 +32,10 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
                        FirstLines firstLines)
     : QDialog(parent)
 {
-    // Parsed before the widgets are made: uncounted items add a notice under them.
-    QList<ClassEntry> entries;
-    buildEntries(boxLines(timeText, Column::ClassTimes, firstLines.time),
-                 boxLines(countText, Column::HeadCounts, firstLines.headCount), entries, firstDay,
-                 [&](const UncountedItem &item) { uncounted.append(item); });
-    // The view, the table, the overview and the workbook all read these totals.
-    term = termTotals(entries, firstDay);
+    // Parsed before the widgets are made: uncounted items add a notice under
+    // them. The view, the table, the overview and the workbook all read these totals.
+    term = termOfTexts(timeText, countText, firstDay,
+                       [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
     tabbed = tabbedLines(timeText, countText);
     setupUi();
     fitToScreen(this);

@@ -71,15 +71,21 @@ BoxLineReader::BoxLineReader(const QString &text, Column column, int firstLine)
 {
 }
 
-BoxLine BoxLineReader::take()
+BoxLineView BoxLineReader::take()
 {
     if (atEnd())
-        return {QString(), line++};
+        return {QStringRef(), line++};
     bool isCell = false;
     const int end = courseLineEnd(*text, next, &isCell);
     const QStringRef span = text->midRef(next, end - next);
-    const BoxLine course{isCell ? cellText(span, column) : span.toString(), line};
-    line += 1 + span.count(lineFeed);
+    BoxLineView course{span, line};
+    // Only a cell holds line feeds: a plain line ends at the first.
+    ++line;
+    if (isCell) {
+        cell = cellText(span, column);
+        course.text = QStringRef(&cell);
+        line += span.count(lineFeed);
+    }
     next = end < text->size() ? end + 1 : -1;
     return course;
 }
@@ -87,8 +93,10 @@ BoxLine BoxLineReader::take()
 QList<BoxLine> boxLines(const QString &text, Column column, int firstLine)
 {
     QList<BoxLine> lines;
-    for (BoxLineReader reader(text, column, firstLine); !reader.atEnd();)
-        lines.append(reader.take());
+    for (BoxLineReader reader(text, column, firstLine); !reader.atEnd();) {
+        const BoxLineView course = reader.take();
+        lines.append({course.text.toString(), course.line});
+    }
     return lines;
 }
 

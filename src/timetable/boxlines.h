@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringRef>
 
 // The column a box (or file) holds: the lines of a spreadsheet cell are
 // joined by what separates them in that column.
@@ -25,6 +26,14 @@ inline bool operator==(const BoxLine &a, const BoxLine &b)
     return a.text == b.text && a.line == b.line;
 }
 
+// A course line where it stands: in the box text, or for a spreadsheet
+// cell in the text of its lines joined.
+struct BoxLineView
+{
+    QStringRef text;
+    int line = 1;
+};
+
 // Reads a trimmed box text one course line at a time, so that a long text
 // need not be split. The empty text is one empty line.
 class BoxLineReader
@@ -35,14 +44,16 @@ public:
 
     bool atEnd() const { return next < 0; }
 
-    // The next course line, or an empty line below the last.
-    BoxLine take();
+    // The next course line, or an empty line below the last. A plain line is
+    // not copied: the view holds until the next take().
+    BoxLineView take();
 
 private:
     const QString *text;
     Column column;
     int next = 0; // where the next line starts in the text (-1: no more)
     int line;
+    QString cell; // the last cell's lines, joined
 };
 
 // Every course line of a trimmed box text.

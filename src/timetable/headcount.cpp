@@ -56,13 +56,13 @@ HeadCount readShownNumber(const QStringRef &text, int *value)
     return HeadCount::Read;
 }
 
-HeadCount readHeadCount(const QString &line, int *students)
+HeadCount readHeadCount(const QStringRef &line, int *students)
 {
     bool isInteger = false;
-    *students = readNumber(QStringRef(&line), &isInteger);
+    *students = readNumber(line, &isInteger);
     if (isInteger)
         return HeadCount::Read;
     *students = 0;
-    const QStringRef text = QStringRef(&line).trimmed();
+    const QStringRef text = line.trimmed();
     return text.isEmpty() ? HeadCount::Blank : readShownNumber(text, students);
 }

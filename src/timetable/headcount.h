@@ -17,6 +17,6 @@ HeadCount readShownNumber(const QStringRef &text, int *value);
 // Integers as QString::toInt reads them, with the digits of any script, and
 // whole numbers as a spreadsheet shows them; a blank line is 0 students.
 // *students is 0 unless the result is Read.
-HeadCount readHeadCount(const QString &line, int *students);
+HeadCount readHeadCount(const QStringRef &line, int *students);
 
 #endif // HEADCOUNT_H

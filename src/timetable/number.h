@@ -11,6 +11,28 @@
 
 // Numbers as typed in class times and head counts.
 
+inline bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The text from `from` to `to` as QString::toInt reads it where it is at
+// most nine ASCII digits, which always fit an int: the empty text reads 0.
+// Gives false, and reads nothing, for any other text.
+inline bool readAsciiDigits(const QChar *from, const QChar *to, int *value)
+{
+    if (to - from > 9)
+        return false;
+    int number = 0;
+    for (; from < to; ++from) {
+        if (!isAsciiDigit(*from))
+            return false;
+        number = number * 10 + (from->unicode() - '0');
+    }
+    *value = number;
+    return true;
+}
+
 // An integer as QString::toInt reads it in base 10, except that the decimal
 // digits of any script count by their value: "\d" in the grammar also takes
 // the full-width "１" of some course lists, so they are read as numbers, not
@@ -19,6 +41,13 @@
 // list more in instruction-cache misses than in instructions.
 Q_ALWAYS_INLINE int readNumber(const QStringRef &text, bool *ok = nullptr)
 {
+    // Most numbers are a few ASCII digits: toInt is slow to read them.
+    int value = 0;
+    if (!text.isEmpty() && readAsciiDigits(text.unicode(), text.unicode() + text.size(), &value)) {
+        if (ok)
+            *ok = true;
+        return value;
+    }
     const auto isNonAsciiDigit = [](QChar c) { return c.unicode() > 0x7f && c.isDigit(); };
     if (std::none_of(text.cbegin(), text.cend(), isNonAsciiDigit))
         return text.toInt(ok);

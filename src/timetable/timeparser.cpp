@@ -6,6 +6,7 @@
 #include "number.h"
 #include "tolerantitem.h"
 #include "weekdays.h"
+#include "wellformeditem.h"
 
 #include <QDebug>
 #include <QRegExp>
@@ -80,7 +81,7 @@ ClassEntry parseItem(QString &item, int students, bool firstDay, bool *matched)
     }
 
     const QRegExp &form = isRange ? forms.weekRange : forms.singleWeek;
-    entry.day = dayIndex(item.mid(form.pos(1), 1), firstDay);
+    entry.day = dayIndex(item.at(form.pos(1)), firstDay);
     readPeriods(captured(item, form, 2, QChar(u'节')), &entry.firstPeriod, &entry.lastPeriod);
     if (isRange) {
         entry.weekFrom = readNumber(captured(item, form, 3, QLatin1Char('-')));
@@ -100,14 +101,20 @@ void logUnread(const QString &rewrittenItem)
 // Appends the entries of one item: the grammar's, or where the grammar
 // leaves it unread, the tolerant reading's. An item that neither reads is
 // logged as the grammar rewrote it and gives one entry in no week. Returns
-// whether the item was read.
-bool appendItem(const QString &item, int students, bool firstDay, QList<ClassEntry> &entries)
+// whether the item was read. Only an item that is not well formed is copied.
+bool appendItem(const QStringRef &item, int students, bool firstDay, QList<ClassEntry> &entries)
 {
-    QString rewritten = item;
+    ClassEntry entry;
+    if (readWellFormedItem(item, students, firstDay, &entry)) {
+        entries.append(entry);
+        return true;
+    }
+    const QString typed = item.toString();
+    QString rewritten = typed;
     bool matched = false;
-    const ClassEntry entry = parseItem(rewritten, students, firstDay, &matched);
+    entry = parseItem(rewritten, students, firstDay, &matched);
     if (!matched) {
-        const QList<ClassEntry> read = readTolerantItem(item, students, firstDay);
+        const QList<ClassEntry> read = readTolerantItem(typed, students, firstDay);
         if (!read.isEmpty()) {
             entries.append(read);
             return true;
@@ -118,7 +125,7 @@ bool appendItem(const QString &item, int students, bool firstDay, QList<ClassEnt
     return matched;
 }
 
-bool startsWeekday(const QString &line, int at)
+bool startsWeekday(const QStringRef &line, int at)
 {
     return at < line.size()
             && (line.at(at) == QChar(u'周')
@@ -129,7 +136,7 @@ bool startsWeekday(const QString &line, int at)
 // after a "}" that white space and then 周 or 星期 follow, as a spreadsheet
 // joins the lines of a cell and as people type who forget the ";".
 // *next is where the next item begins: the white space belongs to neither.
-int itemEnd(const QString &line, int start, int *next)
+int itemEnd(const QStringRef &line, int start, int *next)
 {
     for (int i = start; i < line.size(); ++i) {
         const QChar c = line.at(i);
@@ -151,14 +158,14 @@ int itemEnd(const QString &line, int start, int *next)
     return line.size();
 }
 
-bool isBlank(const QString &text)
+bool isBlank(const QStringRef &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
 }
 
 // Appends the entries of one course line to `entries`, naming what does not
 // count as typed: class times first, in order, then the head count.
-void appendCourse(const BoxLine &time, const BoxLine &count, bool firstDay,
+void appendCourse(const BoxLineView &time, const BoxLineView &count, bool firstDay,
                   QList<ClassEntry> &entries, const UncountedItemHandler &uncounted)
 {
     int students = 0;
@@ -167,7 +174,7 @@ void appendCourse(const BoxLine &time, const BoxLine &count, bool firstDay,
     bool hasReadTime = false;
     // Item by item, without a list of them: lines are many and mostly short.
     for (int start = 0, next = 0; start >= 0; start = next) {
-        const QString item = time.text.mid(start, itemEnd(time.text, start, &next) - start);
+        const QStringRef item = time.text.mid(start, itemEnd(time.text, start, &next) - start);
         const int first = entries.size();
         const bool read = appendItem(item, students, firstDay, entries);
         // A trailing ";" or an empty line leaves a blank item: not worth a word.
@@ -177,22 +184,22 @@ void appendCourse(const BoxLine &time, const BoxLine &count, bool firstDay,
         const ClassEntry &entry = entries.constLast();
         // An unknown weekday ("周天") fits the grammar but counts on no day.
         if (!read || entry.day < 0)
-            uncounted({time.line, item, UncountedItem::UnreadTime});
+            uncounted({time.line, item.toString(), UncountedItem::UnreadTime});
         else if (!std::all_of(entries.cbegin() + first, entries.cend(), takesPlaceInTerm))
-            uncounted({time.line, item, UncountedItem::NoTeachingWeek});
+            uncounted({time.line, item.toString(), UncountedItem::NoTeachingWeek});
         hasReadTime = hasReadTime || (read && entry.day >= 0);
     }
     if (!uncounted)
         return;
     if (headCount == HeadCount::NotWhole)
-        uncounted({count.line, count.text, UncountedItem::UnreadHeadCount});
+        uncounted({count.line, count.text.toString(), UncountedItem::UnreadHeadCount});
     else if (headCount == HeadCount::TooLarge)
-        uncounted({count.line, count.text, UncountedItem::HeadCountTooLarge});
+        uncounted({count.line, count.text.toString(), UncountedItem::HeadCountTooLarge});
     // Below a merged cell, a spreadsheet copies blanks: say that they are 0.
     else if (headCount == HeadCount::Blank && hasReadTime)
-        uncounted({count.line, count.text, UncountedItem::BlankHeadCount});
+        uncounted({count.line, count.text.toString(), UncountedItem::BlankHeadCount});
     if (!hasClassTime && students != 0)
-        uncounted({count.line, count.text, UncountedItem::NoClassTime});
+        uncounted({count.line, count.text.toString(), UncountedItem::NoClassTime});
 }
 
 // Course lines already listed, taken as a BoxLineReader takes them from a
@@ -205,11 +212,13 @@ public:
     bool atEnd() const { return next >= lines->size(); }
 
     // The next line, or an empty line below the last.
-    BoxLine take()
+    BoxLineView take()
     {
-        const BoxLine line = atEnd() ? BoxLine{QString(), below} : lines->at(next++);
+        if (atEnd())
+            return {QStringRef(), below++};
+        const BoxLine &line = lines->at(next++);
         below = line.line + 1;
-        return line;
+        return {QStringRef(&line.text), line.line};
     }
 
 private:
@@ -224,7 +233,7 @@ void readCourses(Lines times, Lines counts, QList<ClassEntry> &entries, bool fir
                  const UncountedItemHandler &uncounted, const std::function<void()> &lineRead)
 {
     while (!times.atEnd()) {
-        const BoxLine time = times.take();
+        const BoxLineView time = times.take();
         appendCourse(time, counts.take(), firstDay, entries, uncounted);
         if (lineRead)
             lineRead();
@@ -249,7 +258,7 @@ ClassEntry parseTimeItem(QString item, const QString &headCountLine, bool firstD
                          bool *matched)
 {
     int students = 0;
-    readHeadCount(headCountLine, &students);
+    readHeadCount(QStringRef(&headCountLine), &students);
     bool itemMatched = false;
     const ClassEntry entry = parseItem(item, students, firstDay, &itemMatched);
     if (!itemMatched)
@@ -263,7 +272,8 @@ QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLin
                                 bool firstDay)
 {
     QList<ClassEntry> entries;
-    appendCourse({line}, {headCountLine}, firstDay, entries, UncountedItemHandler());
+    appendCourse({QStringRef(&line)}, {QStringRef(&headCountLine)}, firstDay, entries,
+                 UncountedItemHandler());
     return entries;
 }
 

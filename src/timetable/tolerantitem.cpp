@@ -147,7 +147,7 @@ bool readHead(const QStringRef &head, bool firstDay, ClassEntry &entry)
 {
     if (head.size() < 3 || head.at(0) != QChar(u'周') || !head.endsWith(QChar(u'节')))
         return false;
-    entry.day = dayIndex(head.mid(1, 1).toString(), firstDay);
+    entry.day = dayIndex(head.at(1), firstDay);
     QStringRef periods = head.mid(2, head.size() - 3);
     if (periods.startsWith(QChar(u'第')))
         periods = periods.mid(1);

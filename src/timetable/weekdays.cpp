@@ -18,10 +18,15 @@ QString dayName(int number)
 
 int dayIndex(const QString &name, bool firstDay)
 {
-    if (!firstDay && name == names[0])
+    return name.size() == 1 ? dayIndex(name.at(0), firstDay) : -1;
+}
+
+int dayIndex(QChar name, bool firstDay)
+{
+    if (!firstDay && name == names[0].at(0))
         return 0;
     for (int number = 1; number <= 7; ++number) {
-        if (name == names[number])
+        if (name == names[number].at(0))
             return number;
     }
     return -1;

@@ -16,4 +16,7 @@ QString dayName(int number);
 // The number of a one-character weekday name, or -1 for anything else.
 int dayIndex(const QString &name, bool firstDay);
 
+// The same for the character itself, read where it stands in an item.
+int dayIndex(QChar name, bool firstDay);
+
 #endif // WEEKDAYS_H
