@@ -11,9 +11,10 @@ FUZZ_SECONDS ?= 300
 BENCH_DIR ?= build-bench
 WINDOWS_DIR ?= build-windows
 
-# The build embeds the toolkit's Chinese catalogue and runs help2man on
-# classcount-table for its manual page.
-BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n help2man
+# The build embeds the toolkit's Chinese catalogue, writes workbooks with
+# libxlsxwriter and runs help2man on classcount-table for its manual page.
+BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n \
+	libxlsxwriter-dev help2man
 RUN_PACKAGES := libqt5svg5 cjk-font
 # The SVG plug-in draws the window icon; the validators and man check the
 # menu entry, the AppStream metadata and the manual pages.
@@ -22,12 +23,13 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_PACKAGES := libbenchmark-dev time
 PACKAGE_PACKAGES := dpkg-dev file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
-# The toolkit for Windows comes from Debian's source package; the programs are
-# cross-built with mingw-w64, tested under Wine and packed by NSIS;
+# The toolkit and libxlsxwriter for Windows come from Debian's source packages,
+# the latter patched; the programs are cross-built with mingw-w64, tested under
+# Wine and packed by NSIS;
 # librsvg and icoutils turn the SVG icon into PNGs and an .ico; the desktop
 # program is checked on a virtual screen, measured with xwininfo, driven with
 # xdotool and photographed with ImageMagick.
-WINDOWS_PACKAGES := dpkg-dev xz-utils perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
+WINDOWS_PACKAGES := dpkg-dev xz-utils patch perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
 	librsvg2-bin icoutils unzip xvfb x11-utils xdotool imagemagick
 
 # cmake runs the parallel jobs; the targets here run one after the other, in
