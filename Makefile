@@ -28,12 +28,13 @@ PACKAGE_PACKAGES := dpkg-dev file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 # The Debian 13 check makes its bare root with debootstrap and Debian's keys.
 CHECK_DEBIAN13_PACKAGES := debootstrap debian-archive-keyring
-# The toolkit for Windows comes from Debian's source package; the programs are
-# cross-built with mingw-w64, tested under Wine and packed by NSIS;
+# The toolkit and libxlsxwriter for Windows come from Debian's source packages,
+# the latter patched; the programs are cross-built with mingw-w64, tested under
+# Wine and packed by NSIS;
 # librsvg and icoutils turn the SVG icon into PNGs and an .ico; the desktop
 # program is checked on a virtual screen, measured with xwininfo, driven with
 # xdotool and photographed with ImageMagick.
-WINDOWS_PACKAGES := dpkg-dev xz-utils perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
+WINDOWS_PACKAGES := dpkg-dev xz-utils patch perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
 	librsvg2-bin icoutils unzip xvfb x11-utils xdotool imagemagick
 
 # cmake runs the parallel jobs; the targets here run one after the other, in

@@ -36,12 +36,23 @@ configure_file(data/windows/installer.nsi.in installer.nsi @ONLY)
 find_program(MINGW_STRIP ${CLASSCOUNT_MINGW}-strip REQUIRED)
 find_program(MAKENSIS makensis REQUIRED)
 
+# The licences of libxlsxwriter and of the code it bundles, as its build for
+# Windows (tools/build-xlsxwriter-windows) took them from the source package.
+find_package(PkgConfig REQUIRED)
+pkg_get_variable(XLSXWRITER_LICENSE xlsxwriter licensefile)
+if(NOT EXISTS "${XLSXWRITER_LICENSE}")
+    message(FATAL_ERROR "libxlsxwriter for Windows has no licence file \"${XLSXWRITER_LICENSE}\"")
+endif()
+
 add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${CLASSCOUNT_DIST_DIR} ${zip}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CLASSCOUNT_DIST_DIR}
     COMMAND ${MINGW_STRIP} -o ${CLASSCOUNT_DIST_DIR}/classcount.exe $<TARGET_FILE:classcount>
     COMMAND ${MINGW_STRIP} -o ${CLASSCOUNT_DIST_DIR}/classcount-table.exe $<TARGET_FILE:classcount-table>
     COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/LICENSE -DOUTPUT=${CLASSCOUNT_DIST_DIR}/LICENSE
+            -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${XLSXWRITER_LICENSE}
+            -DOUTPUT=${CLASSCOUNT_DIST_DIR}/LICENSE-libxlsxwriter.txt -DBOM=ON
             -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
     COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_BINARY_DIR}/usage.txt
             -DOUTPUT=${CLASSCOUNT_DIST_DIR}/使用说明.txt -DBOM=ON
@@ -52,7 +63,7 @@ add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
             ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8
             ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${dist_name}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 ${PROJECT_BINARY_DIR}/installer.nsi
-    DEPENDS classcount classcount-table ${PROJECT_SOURCE_DIR}/LICENSE
+    DEPENDS classcount classcount-table ${PROJECT_SOURCE_DIR}/LICENSE ${XLSXWRITER_LICENSE}
             ${PROJECT_BINARY_DIR}/usage.txt ${PROJECT_BINARY_DIR}/installer.nsi
             ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
     VERBATIM)
