@@ -14,6 +14,8 @@
 
 #include <xlsxwriter.h>
 
+#include <clocale>
+
 namespace {
 
 // The overview's blue (8, 48, 107) mixed with white as far as black text on
@@ -132,10 +134,23 @@ void addUncountedSheet(lxw_workbook *book, lxw_format *heading,
                         QStringLiteral("另有 %1 项，表格放不下").arg(uncounted.size() - listed));
 }
 
-// The file name as the C library opens it.
+// The library writes fractions (column widths, margins) with the C
+// library's printf, which follows LC_NUMERIC: a decimal comma would break the
+// file. Numbers are written the C way while this lives.
+class CNumbers
+{
+public:
+    CNumbers() : saved(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+    ~CNumbers() { std::setlocale(LC_NUMERIC, saved.constData()); }
+
+private:
+    QByteArray saved;
+};
+
+// The library takes file names in UTF-8, on Windows too.
 QByteArray libraryPath(const QString &path)
 {
-    return QFile::encodeName(QDir::toNativeSeparators(path));
+    return QDir::toNativeSeparators(path).toUtf8();
 }
 
 bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals &term,
@@ -143,6 +158,7 @@ bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals
                    QString *reason)
 {
     // Its own temporary files go where ours do, not to the drive's root.
+    const CNumbers cNumbers;
     QByteArray tmpdir = libraryPath(scratch);
     lxw_workbook_options options = {};
     options.tmpdir = tmpdir.data();
