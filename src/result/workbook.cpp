@@ -157,8 +157,8 @@ bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals
                    bool firstDay, const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
                    QString *reason)
 {
-    // Its own temporary files go where ours do, not to the drive's root.
     const CNumbers cNumbers;
+    // Its own temporary files go where ours do, not to the drive's root.
     QByteArray tmpdir = libraryPath(scratch);
     lxw_workbook_options options = {};
     options.tmpdir = tmpdir.data();
