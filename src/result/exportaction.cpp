@@ -21,19 +21,36 @@ QString suggestedPath()
     return QDir(folder).filePath(workbookTitle() + QStringLiteral(".xlsx"));
 }
 
+// The save dialog's own question, in its words and with its answers.
+bool mayReplace(QFileDialog *dialog, const QString &path)
+{
+    return QMessageBox::warning(dialog, dialog->windowTitle(),
+                                QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                        .arg(QFileInfo(path).fileName()),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+}
+
 } // namespace
 
 QString exportWorkbook(QWidget *window, const TermTotals &term, bool firstDay,
                        const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
 {
-    // The dialog asks before it replaces a file, and adds ".xlsx" to a name without a suffix.
     QFileDialog dialog(window, QStringLiteral("导出 Excel"), suggestedPath(),
                        QStringLiteral("Excel 工作簿 (*.xlsx)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("xlsx"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    const QString path = dialog.selectedFiles().constFirst();
+    QString path;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        const QString chosen = dialog.selectedFiles().constFirst();
+        path = workbookPath(chosen);
+        // The dialog asked about the name it was given; only a name it did not see needs asking.
+        if (path == chosen || !QFileInfo::exists(path) || mayReplace(&dialog, path))
+            break;
+        dialog.selectFile(path);
+    }
     QString reason;
     if (!writeWorkbook(path, term, firstDay, uncounted, tabbed, &reason)) {
         QMessageBox::warning(window, QStringLiteral("导出失败"),

@@ -13,8 +13,9 @@
 class QWidget;
 
 // "导出 Excel…": asks where to save the workbook, with the toolkit's save
-// dialog over `window`, and writes it there; a failure is told in a warning
-// box. Returns the file written, or nothing when none was.
+// dialog over `window`, and writes it there, under a name that ends in
+// ".xlsx" whatever the dialog made of the suffix; a failure is told in a
+// warning box. Returns the file written, or nothing when none was.
 QString exportWorkbook(QWidget *window, const TermTotals &term, bool firstDay,
                        const QList<UncountedItem> &uncounted, const TabbedLines &tabbed);
 

@@ -224,6 +224,12 @@ QString workbookTitle()
     return QStringLiteral("上课人数统计");
 }
 
+QString workbookPath(const QString &chosen)
+{
+    const QString suffix = QStringLiteral(".xlsx");
+    return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
+}
+
 bool writeWorkbook(const QString &path, const TermTotals &term, bool firstDay,
                    const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
                    QString *reason)

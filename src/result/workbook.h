@@ -13,6 +13,11 @@
 // The name of the workbook's title property, and the file name suggested for it.
 QString workbookTitle();
 
+// The file a chosen name stands for: the name itself when it ends in ".xlsx"
+// (in any case), or else the name with ".xlsx" added. Excel and the file
+// managers know a workbook by that suffix alone.
+QString workbookPath(const QString &chosen);
+
 // Writes the term as an Excel workbook: the term table on the first sheet,
 // one sheet per reported period with its grid and peak line, and the notice
 // on uncounted items on a last sheet when it lists any. The file is written
