@@ -47,7 +47,7 @@ out, notice = run("--xlsx", f"{folder.name}/term.xlsx")
 expect("standard output", out, "")
 book = openpyxl.load_workbook(f"{folder.name}/term.xlsx")
 expect("title", book.properties.title, "上课人数统计")
-expect("sheets", book.sheetnames[:6], ["全学期", *PERIODS.values()])
+expect("sheets", book.sheetnames[:7], ["全学期", *PERIODS.values(), "高峰课程"])
 term = book["全学期"]
 expect("全学期", cells(term, 1), table(run()[0], 2))
 expect("全学期 panes", term.freeze_panes, "A2")
@@ -60,6 +60,20 @@ for period, name in PERIODS.items():
     scale = [rule.colorScale for rules in sheet.conditional_formatting for rule in rules.rules]
     ranges = [str(rules.sqref) for rules in sheet.conditional_formatting]
     expect(name + " scale", (ranges, len(scale)), ([f"B3:H{sheet.max_row}"], 1))
+# Each period's peak line, the courses of its peak cell as --courses lists them, an empty row.
+peaks = []
+for period, name in PERIODS.items():
+    line = book[name]["A1"].value
+    peaks.append([line])
+    peak = re.search(r"第(\d+)周 星期(.)", line)
+    if peak:
+        day = "一二三四五六日".index(peak[2]) + 1
+        listed = run("--courses", "--week", peak[1], "--day", str(day), "--period", str(period))[0]
+        rows = [line.split("\t") for line in listed.splitlines()]
+        peaks += [rows[0]] + [[int(row[0]), int(row[1]), row[2]] for row in rows[1:]]
+    peaks.append([])
+expect("高峰课程", cells(book["高峰课程"], 1), peaks[:-1])  # no row after the last
+expect("高峰课程 bold", [book["高峰课程"].cell(row, 1).font.b for row in (1, 2, 3)], [True, True, False])
 # The heading may take several lines; each listed item is "第N行：…".
 heading = [line for line in notice.splitlines() if not re.match(r"第\d+行：", line)]
 items = [line for line in notice.splitlines() if re.match(r"第\d+行：", line)]
@@ -69,10 +83,10 @@ if items:
     expect("未计入", listed[1:], [[int(line[1:line.index("行")]), line[line.index("：") + 1:]]
                                  for line in items])
 else:
-    expect("sheets", book.sheetnames, ["全学期", *PERIODS.values()])
+    expect("sheets", book.sheetnames, ["全学期", *PERIODS.values(), "高峰课程"])
 # A4, one page wide (the width's default of 1), the headers on every page.
 for sheet in book:
-    title_rows = "$1:$2" if sheet.title in PERIODS.values() else "$1:$1"
+    title_rows = "$1:$2" if sheet.title in PERIODS.values() else None if sheet.title == "高峰课程" else "$1:$1"
     expect(sheet.title + " printing", (sheet.page_setup.paperSize, sheet.sheet_properties.pageSetUpPr.fitToPage,
                                        sheet.page_setup.fitToHeight, sheet.print_title_rows), (9, True, 0, title_rows))
 

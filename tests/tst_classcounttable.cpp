@@ -133,6 +133,8 @@ private slots:
     void view();
     void periodGrid_data();
     void periodGrid();
+    void courses_data();
+    void courses();
     void periodGridMatchesModel_data();
     void periodGridMatchesModel();
     void lineCountsDiffer_data();
@@ -289,6 +291,40 @@ void TestClassCountTable::periodGrid()
     QCOMPARE(result.out, expected);
 }
 
+void TestClassCountTable::courses_data()
+{
+    QTest::addColumn<QString>("set"); // the golden input files
+    QTest::addColumn<QStringList>("cell");
+    QTest::addColumn<QByteArray>("listed");
+
+    const QByteArray header = "行\t人数\t上课时间\n";
+    QTest::newRow("ties by line") << QStringLiteral("overview") << QStringList{QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("4")}
+                                  << goldenFile(QStringLiteral("overview-courses.tsv"));
+    QTest::newRow("empty cell") << QStringLiteral("overview") << QStringList{QStringLiteral("29"), QStringLiteral("7"), QStringLiteral("12")} << header;
+    QTest::newRow("spreadsheet cell") << QStringLiteral("spreadsheet") << QStringList{QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("5")}
+                                      << goldenFile(QStringLiteral("spreadsheet-courses.tsv"));
+    QTest::newRow("two items in one cell") << QString() << QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4")}
+                                           << header + "2\t60\t周一第3,4节{第1周};星期一第4节{第1-2周}\n1\t0\t周一第4节{第1周}\n";
+}
+
+void TestClassCountTable::courses()
+{
+    QFETCH(QString, set);
+    QFETCH(QStringList, cell);
+    QFETCH(QByteArray, listed);
+
+    QVERIFY(!listed.isEmpty());
+    const QString times = set.isEmpty() ? file(QStringLiteral("t.txt"), "周一第4节{第1周}\n周一第3,4节{第1周};星期一第4节{第1-2周}")
+                                        : file(QStringLiteral("t.txt"), goldenFile(set + QStringLiteral("-times.txt")));
+    const QString counts = set.isEmpty() ? file(QStringLiteral("c.txt"), "0\n30")
+                                         : file(QStringLiteral("c.txt"), goldenFile(set + QStringLiteral("-counts.txt")));
+    const TableRun result = runTable({QStringLiteral("--courses"), QStringLiteral("--week"), cell.at(0), QStringLiteral("--day"), cell.at(1),
+                                      QStringLiteral("--period"), cell.at(2), times, counts});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, listed);
+}
+
 void TestClassCountTable::periodGridMatchesModel_data()
 {
     QTest::addColumn<quint32>("seed");
@@ -397,6 +433,11 @@ void TestClassCountTable::usageErrors_data()
     QTest::newRow("xlsx with period") << QStringList{xlsx, book, period, QStringLiteral("4"), times, counts} << QByteArray();
     QTest::newRow("xlsx with week and day")
             << QStringList{xlsx, book, week, QStringLiteral("1"), day, QStringLiteral("1"), times, counts} << QByteArray();
+    QTest::newRow("courses with xlsx")
+            << QStringList{QStringLiteral("--courses"), week, QStringLiteral("1"), day, QStringLiteral("1"), period, QStringLiteral("4"), xlsx, book, times, counts}
+            << QByteArray();
+    QTest::newRow("courses without period")
+            << QStringList{QStringLiteral("--courses"), week, QStringLiteral("1"), day, QStringLiteral("1"), times, counts} << QByteArray();
     QTest::newRow("xlsx without a name") << QStringList{xlsx, QString(), times, counts} << QByteArray();
     QTest::newRow("counts file not text") << QStringList{times, QStringLiteral("@bad.txt")} << QByteArray("20\n\xFF\xFE\xFD");
     QTest::newRow("times file holds NUL") << QStringList{QStringLiteral("@bad.txt"), counts} << QByteArray("a\0b", 3);

@@ -91,7 +91,9 @@ void MainWindow::on_pushButton_clicked()
     if (checkLineCounts(timeText, countText)) {
         // Modeless and owned by this window: every press adds a dialog of its own.
         const FirstLines firstLines{firstLineOfTrimmed(timeBox), firstLineOfTrimmed(countBox)};
-        (new ShowWindow(this, timeText, countText, firstLines))->show();
+        auto *dialog = new ShowWindow(this, timeText, countText, firstLines);
+        dialog->setInputBoxes(ui->textEdit, ui->textEdit_2);
+        dialog->show();
         return;
     }
     QString message = QStringLiteral("上课时间数量：") + QString::number(boxLineCount(timeText))

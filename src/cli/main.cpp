@@ -8,6 +8,7 @@
 #include "periodtotals.h"
 #include "reporttext.h"
 #include "standardstreams.h"
+#include "termcourses.h"
 #include "termgrid.h"
 #include "timeparser.h"
 #include "toolkittexts.h"
@@ -120,7 +121,8 @@ int main(int argc, char *argv[])
     options.setApplicationDescription(QStringLiteral(
             "按“开始统计”和“复制所有”的算法，输出整个学期的上课人数表（制表符分隔），"
             "或用 --week 和 --day 输出某周某天的结果，或用 --period 输出某一节次"
-            "各周各天的人数（“全学期概览”的表），或用 --xlsx 把这些表写成 Excel 工作簿。"
+            "各周各天的人数（“全学期概览”的表），或用 --courses 列出某周某天某一节在上课的课程，"
+            "或用 --xlsx 把这些表写成 Excel 工作簿。"
             "文件名为 - 时读标准输入。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
@@ -140,12 +142,17 @@ int main(int argc, char *argv[])
                                                  "统计的项目写成 Excel 工作簿 FILE，"
                                                  "不输出到标准输出。"),
                                   QStringLiteral("FILE"));
+    const QCommandLineOption courses(QStringLiteral("courses"),
+                                     QStringLiteral("与 --week、--day 和 --period 一起用：列出"
+                                                    "这一格在上课的课程，一行一门课：时间文件里的"
+                                                    "行号、人数和上课时间，人数多的在前。"));
     options.addOption(help);
     options.addOption(version);
     options.addOption(week);
     options.addOption(day);
     options.addOption(period);
     options.addOption(xlsx);
+    options.addOption(courses);
     options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
                                   QStringLiteral("上课时间，一行一门课。"));
     options.addPositionalArgument(QStringLiteral("COUNTS_FILE"),
@@ -166,7 +173,13 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("需要两个文件：上课时间和上课人数"));
     if (files.at(0) == QLatin1String("-") && files.at(1) == QLatin1String("-"))
         return fail(QStringLiteral("只有一个文件可以是标准输入（-）"));
-    const bool oneView = options.isSet(week) || options.isSet(day);
+    const bool listCourses = options.isSet(courses);
+    if (listCourses && options.isSet(xlsx))
+        return fail(QStringLiteral("--courses 不能与 --xlsx 一起使用"));
+    if (listCourses && !(options.isSet(week) && options.isSet(day) && options.isSet(period)))
+        return fail(QStringLiteral("--courses 须与 --week、--day 和 --period 一起给出"));
+    const bool dayChosen = options.isSet(week) || options.isSet(day);
+    const bool oneView = dayChosen && !listCourses;
     if (options.isSet(period) && oneView)
         return fail(QStringLiteral("--period 不能与 --week 或 --day 一起使用"));
     if (options.isSet(xlsx) && (oneView || options.isSet(period)))
@@ -182,9 +195,9 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("节次须是 4、5、9、11 或 12：%1").arg(options.value(period)));
     int viewWeek = 0;
     int viewDay = 0;
-    if (oneView && !readNumber(options, week.names().first(), 1, lastTeachingWeek, &viewWeek))
+    if (dayChosen && !readNumber(options, week.names().first(), 1, lastTeachingWeek, &viewWeek))
         return fail(QStringLiteral("周数须在 1 到 29 之间：%1").arg(options.value(week)));
-    if (oneView && !readNumber(options, day.names().first(), 1, 7, &viewDay))
+    if (dayChosen && !readNumber(options, day.names().first(), 1, 7, &viewDay))
         return fail(QStringLiteral("星期须在 1 到 7 之间：%1").arg(options.value(day)));
 
     QString timeText;
@@ -214,6 +227,9 @@ int main(int argc, char *argv[])
     UncountedTally counts{};
     QByteArray uncountedLines;
     QList<UncountedItem> uncounted;
+    // Kept only where they are listed: the totals alone need none of them.
+    TermCourses termCourses;
+    const bool keepCourses = listCourses || options.isSet(xlsx);
     const TermTotals term = termOfTexts(timeText, countText, mondayFirst,
                                         [&](const UncountedItem &item) {
                                             ++counts[item.kind];
@@ -221,7 +237,7 @@ int main(int argc, char *argv[])
                                             uncountedLines += uncountedLine(item).toUtf8();
                                             if (options.isSet(xlsx))
                                                 uncounted.append(item);
-                                        }, firstLines);
+                                        }, firstLines, keepCourses ? &termCourses : nullptr);
     if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
         write(stderr, uncountedHeading(counts, tabbed));
         writeUtf8(stderr, uncountedLines);
@@ -231,10 +247,13 @@ int main(int argc, char *argv[])
     if (options.isSet(xlsx)) {
         const QString path = options.value(xlsx);
         QString reason;
-        if (!writeWorkbook(path, term, mondayFirst, uncounted, tabbed, &reason)) {
+        if (!writeWorkbook(path, term, termCourses, mondayFirst, uncounted, tabbed, &reason)) {
             write(stderr, QStringLiteral("classcount-table：无法导出到 %1：%2\n").arg(path, reason));
             return BadUsage;
         }
+    } else if (listCourses) {
+        const int column = viewDay - int(mondayFirst);
+        write(stdout, courseTableText(termCourses, termCourses.inCell(viewWeek, column, gridPeriod)));
     } else if (oneView) {
         const PeriodTotals &totals = term[viewWeek - 1][viewDay - int(mondayFirst)];
         write(stdout, viewParagraphs(viewWeek, viewDay, totals).join(QLatin1Char('\n'))

@@ -33,7 +33,7 @@ bool mayReplace(QFileDialog *dialog, const QString &path)
 
 } // namespace
 
-QString exportWorkbook(QWidget *window, const TermTotals &term, bool firstDay,
+QString exportWorkbook(QWidget *window, const TermTotals &term, const TermCourses &courses, bool firstDay,
                        const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
 {
     QFileDialog dialog(window, QStringLiteral("导出 Excel"), suggestedPath(),
@@ -52,7 +52,7 @@ QString exportWorkbook(QWidget *window, const TermTotals &term, bool firstDay,
         dialog.selectFile(path);
     }
     QString reason;
-    if (!writeWorkbook(path, term, firstDay, uncounted, tabbed, &reason)) {
+    if (!writeWorkbook(path, term, courses, firstDay, uncounted, tabbed, &reason)) {
         QMessageBox::warning(window, QStringLiteral("导出失败"),
                              QStringLiteral("无法导出到 %1：%2")
                                      .arg(QDir::toNativeSeparators(path), reason),

@@ -5,6 +5,7 @@
 
 #include "periodtotals.h"
 #include "reporttext.h"
+#include "termcourses.h"
 #include "uncounteditem.h"
 
 #include <QList>
@@ -16,7 +17,7 @@ class QWidget;
 // dialog over `window`, and writes it there, under a name that ends in
 // ".xlsx" whatever the dialog made of the suffix; a failure is told in a
 // warning box. Returns the file written, or nothing when none was.
-QString exportWorkbook(QWidget *window, const TermTotals &term, bool firstDay,
+QString exportWorkbook(QWidget *window, const TermTotals &term, const TermCourses &courses, bool firstDay,
                        const QList<UncountedItem> &uncounted, const TabbedLines &tabbed);
 
 #endif // EXPORTACTION_H

@@ -3,6 +3,7 @@
 #include "overviewwindow.h"
 
 #include "cellcolours.h"
+#include "cellcoursesmodel.h"
 #include "termgrid.h"
 #include "termgridmodel.h"
 
@@ -17,7 +18,10 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,7 +74,8 @@ private:
 
 } // namespace
 
-OverviewWindow::OverviewWindow(const TermTotals &term, bool firstDay, QWidget *parent)
+OverviewWindow::OverviewWindow(const TermTotals &term, const TermCourses &courses, bool firstDay,
+                               int week, int column, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("全学期概览"));
@@ -78,7 +83,7 @@ OverviewWindow::OverviewWindow(const TermTotals &term, bool firstDay, QWidget *p
     tabs->setAccessibleName(QStringLiteral("节次"));
     tabs->setUsesScrollButtons(false);
     for (int period : reportedPeriods)
-        tabs->addTab(makePage(term, period, firstDay), periodName(period));
+        tabs->addTab(makePage(term, courses, period, firstDay, week, column), periodName(period));
 
     auto *corner = new QWidget(tabs);
     auto *cornerButtons = new QHBoxLayout(corner);
@@ -110,7 +115,8 @@ OverviewWindow::OverviewWindow(const TermTotals &term, bool firstDay, QWidget *p
     });
 }
 
-QWidget *OverviewWindow::makePage(const TermTotals &term, int period, bool firstDay)
+QWidget *OverviewWindow::makePage(const TermTotals &term, const TermCourses &courses, int period,
+                                  bool firstDay, int week, int column)
 {
     auto *page = new QWidget;
     auto *grid = new QTableView(page);
@@ -149,12 +155,87 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, int period, bool first
     auto *heading = new QHBoxLayout;
     heading->addWidget(peak, 1);
     heading->addWidget(legend);
-    auto *layout = new QVBoxLayout(page);
+    auto *gridColumn = new QVBoxLayout;
+    gridColumn->addLayout(heading);
+    gridColumn->addWidget(grid);
+    auto *layout = new QHBoxLayout(page);
     const int margin = layout->spacing();
     layout->setContentsMargins(margin, margin, margin, margin);
-    layout->addLayout(heading);
-    layout->addWidget(grid);
+    layout->addLayout(gridColumn);
+    layout->addLayout(makeCourseList(grid, courses, period, firstDay), 1);
+
+    const Peak &fullest = model->peak();
+    const QModelIndex opened = week <= model->rowCount() ? model->index(week - 1, column)
+                                                        : model->index(qMax(fullest.week, 1) - 1,
+                                                                       fullest.column);
+    grid->setCurrentIndex(opened);
     return page;
+}
+
+// The courses of the grid's current cell, under a line that names the cell.
+QLayout *OverviewWindow::makeCourseList(QTableView *grid, const TermCourses &courses, int period,
+                                        bool firstDay)
+{
+    auto *heading = new QLabel;
+    heading->setTextFormat(Qt::PlainText);
+    heading->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto *inputEdited = new QLabel(QStringLiteral("输入框在统计后改过，请重新统计后再定位"));
+    inputEdited->hide();
+    inputEditedLabels.append(inputEdited);
+
+    auto *list = new QTreeView;
+    auto *model = new CellCoursesModel(courses, period, list);
+    list->setModel(model);
+    list->setAccessibleName(QStringLiteral("这一格的课程"));
+    list->setFont(grid->font());
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setWordWrap(false);
+    // Numbers of six digits; measured once, not row by row, however long the list.
+    const int numberWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("000000"))
+            + 3 * list->fontMetrics().averageCharWidth();
+    list->header()->resizeSection(0, numberWidth);
+    list->header()->resizeSection(1, numberWidth);
+    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->header()->setSortIndicator(1, Qt::DescendingOrder);
+    list->setSortingEnabled(true);
+
+    auto *copy = new QAction(QStringLiteral("复制"), list);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, [list, model] {
+        QList<int> rows;
+        for (const QModelIndex &row : list->selectionModel()->selectedRows())
+            rows.append(row.row());
+        if (rows.isEmpty())
+            return;
+        std::sort(rows.begin(), rows.end());
+        QGuiApplication::clipboard()->setText(model->text(rows), QClipboard::Clipboard);
+    });
+    list->addAction(copy);
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(list, &QAbstractItemView::activated, this,
+            [this, model](const QModelIndex &row) { emit courseChosen(model->course(row.row())); });
+
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [=](const QModelIndex &current) {
+                if (!current.isValid())
+                    return;
+                model->setCell(current.row() + 1, current.column());
+                heading->setText(cellCoursesHeading(current.row() + 1, current.column(), period,
+                                                    firstDay, model->students(),
+                                                    model->rowCount()));
+            });
+
+    auto *layout = new QVBoxLayout;
+    layout->addWidget(heading);
+    layout->addWidget(inputEdited);
+    layout->addWidget(list);
+    return layout;
 }
 
 void OverviewWindow::copySelection(QTableView *grid)
@@ -170,6 +251,12 @@ void OverviewWindow::copySelection(QTableView *grid)
 void OverviewWindow::copyPicture()
 {
     QGuiApplication::clipboard()->setPixmap(tabs->currentWidget()->grab(), QClipboard::Clipboard);
+}
+
+void OverviewWindow::showInputEdited()
+{
+    for (QLabel *label : qAsConst(inputEditedLabels))
+        label->show();
 }
 
 void OverviewWindow::showExported(const QString &line)

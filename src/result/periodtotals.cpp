@@ -61,12 +61,18 @@ void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay
 }
 
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       const UncountedItemHandler &uncounted, FirstLines firstLines)
+                       const UncountedItemHandler &uncounted, FirstLines firstLines,
+                       TermCourses *courses)
 {
     TermTotals term{};
+    if (courses)
+        *courses = TermCourses(timeText, firstDay);
     QList<ClassEntry> lineEntries;
-    buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines, [&] {
+    buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines,
+                           [&](const BoxLineView &time, const BoxLineView &headCount) {
         addToTerm(term, lineEntries, firstDay);
+        if (courses)
+            courses->add(time, headCount, lineEntries);
         // Emptied without giving up its array, which the next line reuses.
         lineEntries.erase(lineEntries.begin(), lineEntries.end());
     });

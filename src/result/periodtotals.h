@@ -4,6 +4,7 @@
 #define PERIODTOTALS_H
 
 #include "classentry.h"
+#include "termcourses.h"
 #include "timeparser.h"
 
 #include <QList>
@@ -41,7 +42,10 @@ void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay
 // termTotals of what buildEntries makes of the two texts split into lines,
 // read line by line so that memory grows with the texts and not with their
 // number of items; uncounted items go to `uncounted` one by one, when given.
+// `courses`, when given, keeps the courses of the same reading, so that a
+// cell can name what it adds up.
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {});
+                       const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {},
+                       TermCourses *courses = nullptr);
 
 #endif // PERIODTOTALS_H

@@ -20,13 +20,30 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtMath>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
 // Taller lists scroll, so that the dialog still fits a 1366×768 screen.
 constexpr int uncountedLinesShown = 10;
+
+// Selects box lines first to first + count - 1 and scrolls the first into view.
+void selectLines(QTextEdit *box, int first, int count)
+{
+    const QTextBlock firstBlock = box->document()->findBlockByNumber(first - 1);
+    const QTextBlock lastBlock = box->document()->findBlockByNumber(first + count - 2);
+    if (!firstBlock.isValid() || !lastBlock.isValid())
+        return;
+    QTextCursor cursor(box->document());
+    cursor.setPosition(lastBlock.position() + lastBlock.length() - 1);
+    cursor.setPosition(firstBlock.position(), QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    box->ensureCursorVisible();
 }
+} // namespace
 
 ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
                        FirstLines firstLines)
@@ -35,13 +52,22 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
     // Parsed before the widgets are made: uncounted items add a notice under
     // them. The view, the table, the overview and the workbook all read these totals.
     term = termOfTexts(timeText, countText, firstDay,
-                       [&](const UncountedItem &item) { uncounted.append(item); }, firstLines);
+                       [&](const UncountedItem &item) { uncounted.append(item); }, firstLines,
+                       &courses);
     tabbed = tabbedLines(timeText, countText);
     setupUi();
     fitToScreen(this);
 }
 
 ShowWindow::~ShowWindow() = default;
+
+void ShowWindow::setInputBoxes(QTextEdit *time, QTextEdit *count)
+{
+    timeBox = time;
+    countBox = count;
+    countedTimeBox = time->toPlainText();
+    countedCountBox = count->toPlainText();
+}
 
 void ShowWindow::setupUi()
 {
@@ -174,9 +200,11 @@ void ShowWindow::slotCopyAll()
 void ShowWindow::showOverview()
 {
     if (!overview) {
-        overview = new OverviewWindow(term, firstDay, this);
+        overview = new OverviewWindow(term, courses, firstDay, currentWeek,
+                                      currentDay - int(firstDay), this);
         connect(overview, &OverviewWindow::exportRequested, this,
                 [this] { exportFrom(overview); });
+        connect(overview, &OverviewWindow::courseChosen, this, &ShowWindow::showCourse);
         connect(overview, &OverviewWindow::cellChosen, this, [this](int week, int column) {
             weekCombo->setCurrentIndex(week - 1);
             dayList->setCurrentRow(column);
@@ -195,7 +223,7 @@ void ShowWindow::showOverview()
 // tells where it went is shown in both, without a box to close.
 void ShowWindow::exportFrom(QWidget *window)
 {
-    const QString path = exportWorkbook(window, term, firstDay, uncounted, tabbed);
+    const QString path = exportWorkbook(window, term, courses, firstDay, uncounted, tabbed);
     if (path.isEmpty())
         return;
     const QString line = QStringLiteral("已导出：") + QFileInfo(path).fileName();
@@ -203,4 +231,25 @@ void ShowWindow::exportFrom(QWidget *window)
     exportedLabel->show();
     if (overview)
         overview->showExported(line);
+}
+
+// Selects the course in both boxes and brings their window to the front;
+// once a box has been edited its lines may be other courses, so nothing is.
+void ShowWindow::showCourse(int index)
+{
+    if (!timeBox || !countBox)
+        return;
+    if (timeBox->toPlainText() != countedTimeBox || countBox->toPlainText() != countedCountBox) {
+        overview->showInputEdited();
+        return;
+    }
+    const CourseLines &course = courses.course(index);
+    selectLines(countBox, course.headCountLine, course.headCountLines);
+    // Last: the boxes scroll together, and the class time is what to see.
+    selectLines(timeBox, course.line, course.lines);
+    QWidget *window = timeBox->window();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    timeBox->setFocus();
 }

@@ -5,6 +5,7 @@
 
 #include "periodtotals.h"
 #include "reporttext.h"
+#include "termcourses.h"
 #include "timeparser.h"
 
 #include <QDialog>
@@ -34,6 +35,10 @@ public:
                FirstLines firstLines = FirstLines());
     ~ShowWindow() override;
 
+    // The boxes the texts came from, as they are now: a course of the
+    // overview is then shown in them, while they still hold what was counted.
+    void setInputBoxes(QTextEdit *timeBox, QTextEdit *countBox);
+
 public slots:
     void slotWeekChanged(int index);
     void slotDayChanged(int row);
@@ -45,6 +50,7 @@ private:
     void refreshView();
     void showOverview();
     void exportFrom(QWidget *window);
+    void showCourse(int course);
 
     QComboBox *weekCombo = nullptr;
     QListWidget *dayList = nullptr;
@@ -55,6 +61,11 @@ private:
     QLabel *exportedLabel = nullptr;
     QPointer<OverviewWindow> overview;
     TermTotals term{};
+    TermCourses courses;
+    QPointer<QTextEdit> timeBox;
+    QPointer<QTextEdit> countBox;
+    QString countedTimeBox;
+    QString countedCountBox;
     QList<UncountedItem> uncounted;
     TabbedLines tabbed;
     bool firstDay = true;

@@ -31,6 +31,7 @@ constexpr double weekColumnWidth = 8;
 constexpr double weekdayColumnWidth = 9;
 constexpr double lineColumnWidth = 8;
 constexpr double uncountedColumnWidth = 70;
+constexpr double classTimeColumnWidth = 60;
 
 class Sheet
 {
@@ -43,8 +44,10 @@ public:
     }
 
     // A table as the clipboard copies it, from `firstRow` on: its first line
-    // is the header, and from `firstNumberColumn` on the cells below are numbers.
-    lxw_row_t writeTable(lxw_row_t firstRow, const QString &text, lxw_col_t firstNumberColumn)
+    // is the header, and from `firstNumberColumn` to `lastNumberColumn` the
+    // cells below are numbers. Returns the table's last row.
+    lxw_row_t writeTable(lxw_row_t firstRow, const QString &text, lxw_col_t firstNumberColumn,
+                         lxw_col_t lastNumberColumn = LXW_COL_MAX)
     {
         QStringList lines = text.split(QLatin1Char('\n'));
         lines.removeLast(); // every line ends with "\n"
@@ -54,7 +57,7 @@ public:
             for (lxw_col_t column = 0; column < lxw_col_t(cells.size()); ++column) {
                 if (row == firstRow)
                     writeText(row, column, cells.at(column), heading);
-                else if (column >= firstNumberColumn)
+                else if (column >= firstNumberColumn && column <= lastNumberColumn)
                     worksheet_write_number(sheet, row, column, cells.at(column).toDouble(), nullptr);
                 else
                     writeText(row, column, cells.at(column));
@@ -112,6 +115,26 @@ void addPeriodSheet(lxw_workbook *book, lxw_format *heading, const TermTotals &t
     worksheet_conditional_format_range(sheet.sheet, 2, 1, lastRow, 7, &scale);
 }
 
+// For each period its peak line, then the courses of its fullest cell under
+// their header, then an empty row.
+void addPeakCoursesSheet(lxw_workbook *book, lxw_format *heading, const TermTotals &term,
+                         const TermCourses &courses, bool firstDay)
+{
+    Sheet sheet(book, QStringLiteral("高峰课程"), heading);
+    sheet.setWidth(0, 1, lineColumnWidth);
+    sheet.setWidth(2, 2, classTimeColumnWidth);
+    lxw_row_t row = 0;
+    for (int period : reportedPeriods) {
+        const Peak peak = peakOf(term, period, lastTableWeek(term));
+        sheet.writeText(row++, 0, peakLine(peak, period, firstDay), heading);
+        if (peak.week != 0) {
+            const QVector<CourseInCell> inCell = courses.inCell(peak.week, peak.column, period);
+            row = sheet.writeTable(row, courseTableText(courses, inCell), 0, 1) + 1;
+        }
+        ++row;
+    }
+}
+
 void addUncountedSheet(lxw_workbook *book, lxw_format *heading,
                        const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
 {
@@ -154,7 +177,7 @@ QByteArray libraryPath(const QString &path)
 }
 
 bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals &term,
-                   bool firstDay, const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
+                   const TermCourses &courses, bool firstDay, const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
                    QString *reason)
 {
     const CNumbers cNumbers;
@@ -177,6 +200,7 @@ bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals
     addTermSheet(book, heading, term, firstDay);
     for (int period : reportedPeriods)
         addPeriodSheet(book, heading, term, period, firstDay);
+    addPeakCoursesSheet(book, heading, term, courses, firstDay);
     if (!uncounted.isEmpty())
         addUncountedSheet(book, heading, uncounted, tabbed);
 
@@ -230,7 +254,7 @@ QString workbookPath(const QString &chosen)
     return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
 }
 
-bool writeWorkbook(const QString &path, const TermTotals &term, bool firstDay,
+bool writeWorkbook(const QString &path, const TermTotals &term, const TermCourses &courses, bool firstDay,
                    const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
                    QString *reason)
 {
@@ -243,7 +267,7 @@ bool writeWorkbook(const QString &path, const TermTotals &term, bool firstDay,
         return false;
     }
     const QString built = scratch.filePath(QStringLiteral("workbook.xlsx"));
-    if (!buildWorkbook(built, scratch.path(), term, firstDay, uncounted, tabbed, reason))
+    if (!buildWorkbook(built, scratch.path(), term, courses, firstDay, uncounted, tabbed, reason))
         return false;
     QFile workbook(built);
     if (!workbook.open(QIODevice::ReadOnly)) {

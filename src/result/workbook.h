@@ -5,6 +5,7 @@
 
 #include "periodtotals.h"
 #include "reporttext.h"
+#include "termcourses.h"
 #include "uncounteditem.h"
 
 #include <QList>
@@ -19,12 +20,13 @@ QString workbookTitle();
 QString workbookPath(const QString &chosen);
 
 // Writes the term as an Excel workbook: the term table on the first sheet,
-// one sheet per reported period with its grid and peak line, and the notice
-// on uncounted items on a last sheet when it lists any. The file is written
+// one sheet per reported period with its grid and peak line, a sheet with
+// the courses of each period's fullest cell, and the notice on uncounted
+// items on a last sheet when it lists any. The file is written
 // whole to a temporary file beside `path` and then put in its place, so that
 // on failure an existing file stays as it was; `reason` then says why in
 // Chinese.
-bool writeWorkbook(const QString &path, const TermTotals &term, bool firstDay,
+bool writeWorkbook(const QString &path, const TermTotals &term, const TermCourses &courses, bool firstDay,
                    const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
                    QString *reason);
 

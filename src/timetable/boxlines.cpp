@@ -78,14 +78,15 @@ BoxLineView BoxLineReader::take()
     bool isCell = false;
     const int end = courseLineEnd(*text, next, &isCell);
     const QStringRef span = text->midRef(next, end - next);
-    BoxLineView course{span, line};
+    BoxLineView course{span, line, span};
     // Only a cell holds line feeds: a plain line ends at the first.
-    ++line;
     if (isCell) {
         cell = cellText(span, column);
         course.text = QStringRef(&cell);
-        line += span.count(lineFeed);
+        course.lines += span.count(lineFeed);
+        course.cell = true;
     }
+    line += course.lines;
     next = end < text->size() ? end + 1 : -1;
     return course;
 }

@@ -27,11 +27,16 @@ inline bool operator==(const BoxLine &a, const BoxLine &b)
 }
 
 // A course line where it stands: in the box text, or for a spreadsheet
-// cell in the text of its lines joined.
+// cell in the text of its lines joined. `source` is the course line as the
+// box shows it, on `lines` box lines: for a cell, quotes and line breaks
+// included.
 struct BoxLineView
 {
     QStringRef text;
     int line = 1;
+    QStringRef source = QStringRef();
+    int lines = 1;
+    bool cell = false;
 };
 
 // Reads a trimmed box text one course line at a time, so that a long text

@@ -218,7 +218,7 @@ public:
             return {QStringRef(), below++};
         const BoxLine &line = lines->at(next++);
         below = line.line + 1;
-        return {QStringRef(&line.text), line.line};
+        return {QStringRef(&line.text), line.line, QStringRef(&line.text)};
     }
 
 private:
@@ -230,13 +230,14 @@ private:
 // The loop over the course lines: the time lines decide how many there are.
 template <typename Lines>
 void readCourses(Lines times, Lines counts, QList<ClassEntry> &entries, bool firstDay,
-                 const UncountedItemHandler &uncounted, const std::function<void()> &lineRead)
+                 const UncountedItemHandler &uncounted, const CourseLineHandler &lineRead)
 {
     while (!times.atEnd()) {
         const BoxLineView time = times.take();
-        appendCourse(time, counts.take(), firstDay, entries, uncounted);
+        const BoxLineView count = counts.take();
+        appendCourse(time, count, firstDay, entries, uncounted);
         if (lineRead)
-            lineRead();
+            lineRead(time, count);
     }
 }
 
@@ -282,13 +283,13 @@ void buildEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &headCou
 {
     entries.clear();
     readCourses(ListedLines(timeLines), ListedLines(headCountLines), entries, firstDay, uncounted,
-                std::function<void()>());
+                CourseLineHandler());
 }
 
 void buildEntriesLineByLine(const QString &timeText, const QString &countText,
                             QList<ClassEntry> &entries, bool firstDay,
                             const UncountedItemHandler &uncounted, FirstLines firstLines,
-                            const std::function<void()> &lineRead)
+                            const CourseLineHandler &lineRead)
 {
     entries.clear();
     readCourses(BoxLineReader(timeText, Column::ClassTimes, firstLines.time),

@@ -46,6 +46,9 @@ QList<ClassEntry> parseTimeLine(const QString &line, const QString &headCountLin
 void buildEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &headCountLines,
                   QList<ClassEntry> &entries, bool firstDay, const UncountedItemHandler &uncounted = {});
 
+// Told of each course line read: its class time and its head count.
+using CourseLineHandler = std::function<void(const BoxLineView &time, const BoxLineView &headCount)>;
+
 // buildEntries on the boxLines of two trimmed texts, which begin on the box
 // lines firstLines, read one line at a time: after the entries of each line
 // are appended, lineRead is called and may take them out of `entries`, so
@@ -53,6 +56,6 @@ void buildEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &headCou
 void buildEntriesLineByLine(const QString &timeText, const QString &countText,
                             QList<ClassEntry> &entries, bool firstDay,
                             const UncountedItemHandler &uncounted, FirstLines firstLines,
-                            const std::function<void()> &lineRead);
+                            const CourseLineHandler &lineRead);
 
 #endif // TIMEPARSER_H

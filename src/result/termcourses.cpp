@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "termcourses.h"
+
+#include "termgrid.h"
+
+#include <algorithm>
+
+namespace {
+
+// The test the totals apply: the entry adds to this cell.
+bool countsIn(const ClassEntry &entry, int week, int day, int period)
+{
+    return entry.lastPeriod == period && entry.day == day && takesPlaceIn(entry, week);
+}
+
+} // namespace
+
+TermCourses::TermCourses(const QString &timeText, bool firstDay)
+    : timeText(timeText)
+    , firstDay(firstDay)
+{
+}
+
+void TermCourses::add(const BoxLineView &time, const BoxLineView &headCount,
+                      const QList<ClassEntry> &lineEntries)
+{
+    const int firstEntry = entries.size();
+    for (const ClassEntry &entry : lineEntries) {
+        if (isReportedPeriod(entry.lastPeriod) && entry.day >= int(firstDay)
+            && entry.day <= int(firstDay) + 6 && takesPlaceInTerm(entry))
+            entries.append(entry);
+    }
+    if (entries.size() == firstEntry)
+        return;
+    kept.append({{time.line, time.lines, headCount.line, headCount.lines},
+                 time.source.position(),
+                 time.source.size(),
+                 time.cell,
+                 firstEntry,
+                 entries.size() - firstEntry});
+}
+
+QVector<CourseInCell> TermCourses::inCell(int week, int column, int period) const
+{
+    const int day = column + int(firstDay);
+    QVector<CourseInCell> found;
+    for (int index = 0; index < kept.size(); ++index) {
+        const Kept &course = kept.at(index);
+        qint64 students = 0;
+        bool counts = false;
+        for (int i = course.firstEntry; i < course.firstEntry + course.entryCount; ++i) {
+            const ClassEntry &entry = entries.at(i);
+            if (countsIn(entry, week, day, period)) {
+                students += entry.students;
+                counts = true;
+            }
+        }
+        if (counts)
+            found.append({index, students});
+    }
+    // The courses are kept in line order, which a stable sort keeps among equals.
+    std::stable_sort(found.begin(), found.end(), [](const CourseInCell &a, const CourseInCell &b) {
+        return a.students > b.students;
+    });
+    return found;
+}
+
+QString TermCourses::classTime(int index) const
+{
+    const Kept &course = kept.at(index);
+    QString text = timeText.mid(course.sourceStart, course.sourceSize);
+    if (course.cell) {
+        text = text.mid(1, text.size() - 2);
+        text.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    }
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar &c : text) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    }
+    return text.trimmed();
+}
+
+QString cellCoursesHeading(int week, int column, int period, bool firstDay, qint64 students,
+                           int courseCount)
+{
+    const QString courseText = courseCount == 0 ? QStringLiteral("没有课")
+                                                : QStringLiteral("%1 门课").arg(courseCount);
+    return QStringLiteral("第%1周 %2 %3：%4 人，%5")
+            .arg(QString::number(week), weekdayColumnName(column, firstDay), periodName(period),
+                 QString::number(students), courseText);
+}
+
+QString courseTableText(const TermCourses &courses, const QVector<CourseInCell> &inCell)
+{
+    QString text = QStringLiteral("行\t人数\t上课时间\n");
+    for (const CourseInCell &row : inCell) {
+        text += QString::number(courses.course(row.course).line);
+        text += QLatin1Char('\t');
+        text += QString::number(row.students);
+        text += QLatin1Char('\t');
+        text += courses.classTime(row.course);
+        text += QLatin1Char('\n');
+    }
+    return text;
+}

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef TERMCOURSES_H
+#define TERMCOURSES_H
+
+#include "boxlines.h"
+#include "classentry.h"
+
+#include <QList>
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+// Where a course stands in the two boxes.
+struct CourseLines
+{
+    int line = 1;          // the box line on which its class time begins
+    int lines = 1;         // how many box lines the class time takes (a spreadsheet cell)
+    int headCountLine = 1; // the line of its head count in the other box
+    int headCountLines = 1;
+};
+
+// One course of a cell and what it adds to the cell: its head count, or a
+// multiple of it when several of its items count there.
+struct CourseInCell
+{
+    int course = 0; // index in TermCourses
+    qint64 students = 0;
+};
+
+// The courses behind the totals, kept as they are read so that any cell of
+// the term can name the courses it adds up. Only the entries that can count
+// in a reported period are kept.
+class TermCourses
+{
+public:
+    TermCourses() = default;
+    // `timeText` is the trimmed class-time text that the course lines are read from.
+    TermCourses(const QString &timeText, bool firstDay);
+
+    // The course of one line read, with the entries read from it.
+    void add(const BoxLineView &time, const BoxLineView &headCount, const QList<ClassEntry> &entries);
+
+    // The courses in class in a cell (week 1-based, weekday column 0 to 6),
+    // the most students first, then by line. Their students add up to the
+    // cell's number.
+    QVector<CourseInCell> inCell(int week, int column, int period) const;
+
+    const CourseLines &course(int index) const { return kept.at(index).course; }
+    // The class time as the box shows it, trimmed, on one line: a spreadsheet
+    // cell without its quotes, each tab or line break a space.
+    QString classTime(int index) const;
+
+private:
+    struct Kept
+    {
+        CourseLines course;
+        int sourceStart = 0;
+        int sourceSize = 0;
+        bool cell = false;
+        int firstEntry = 0;
+        int entryCount = 0;
+    };
+
+    QString timeText;
+    bool firstDay = true;
+    QVector<Kept> kept;
+    QVector<ClassEntry> entries;
+};
+
+// The line above a cell's courses: "第7周 星期一 上午第4节：4979 人，57 门课".
+QString cellCoursesHeading(int week, int column, int period, bool firstDay, qint64 students,
+                           int courseCount);
+
+// The courses of a cell as a table: a header line "行", "人数", "上课时间",
+// then a line per course; tab-separated, every line ended by "\n".
+QString courseTableText(const TermCourses &courses, const QVector<CourseInCell> &inCell);
+
+#endif // TERMCOURSES_H
