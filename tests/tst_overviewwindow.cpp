@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+#include <QTreeView>
 
 #include <cmath>
 
@@ -59,11 +60,14 @@ QPushButton *button(const QWidget *window, const QString &text)
 // A dialog, on the fixture list unless told otherwise, with its overview open.
 struct Overview
 {
+    // Opened with the dialog on this week and weekday row.
     Overview(const QString &times = fixture("overview-times.txt"),
-             const QString &counts = fixture("overview-counts.txt"))
+             const QString &counts = fixture("overview-counts.txt"), int week = 1, int dayRow = 0)
         : dialog(nullptr, times, counts)
         , openButton(button(&dialog, QStringLiteral("全学期概览")))
     {
+        dialog.findChild<QComboBox *>()->setCurrentIndex(week - 1);
+        dialog.findChild<QListWidget *>()->setCurrentRow(dayRow);
         if (openButton)
             QTest::mouseClick(openButton, Qt::LeftButton);
         window = dialog.findChild<OverviewWindow *>();
@@ -72,6 +76,15 @@ struct Overview
 
     QTableView *grid() const { return tabs->currentWidget()->findChild<QTableView *>(); }
     QString viewText() const { return dialog.findChild<QTextEdit *>()->toPlainText(); }
+    QTreeView *courses() const { return tabs->currentWidget()->findChild<QTreeView *>(); }
+    QString coursesHeading() const
+    {
+        for (QLabel *label : courses()->parentWidget()->findChildren<QLabel *>()) {
+            if (label->text().startsWith(QStringLiteral("第")))
+                return label->text();
+        }
+        return QString();
+    }
 
     ShowWindow dialog;
     QPushButton *openButton;
@@ -97,6 +110,9 @@ private slots:
     void colours();
     void fitsSmallScreen();
     void controlsNamed();
+    void courseList_data();
+    void courseList();
+    void courseLeadsToLines();
 };
 
 void tst_OverviewWindow::opensOncePerDialog()
@@ -347,6 +363,90 @@ void tst_OverviewWindow::controlsNamed()
     QCOMPARE(headers.size(), 7 + 23);
     QVERIFY(headers.contains(QStringLiteral("%1 星期三").arg(QAccessible::ColumnHeader)));
     QVERIFY(headers.contains(QStringLiteral("%1 第7周").arg(QAccessible::RowHeader)));
+}
+
+
+
+void tst_OverviewWindow::courseList_data()
+{
+    QTest::addColumn<int>("week");
+    QTest::addColumn<int>("dayRow");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("copied"); // every row, sorted by line
+
+    const QString header = QStringLiteral("行\t人数\t上课时间\n");
+    QTest::newRow("the dialog's cell") << 7 << 2 << 0 << QStringLiteral("第7周 星期三 上午第4节：275 人，3 门课")
+                                       << header + QStringLiteral("1\t120\t周一第3,4节{第1-16周};周三第3,4节{第1-16周}\n"
+                                                                  "5\t35\t周三第3,4节{第7周}\n13\t120\t星期三第4节{第7周}\n");
+    QTest::newRow("an empty cell") << 2 << 6 << 4 << QStringLiteral("第2周 星期日 晚上第12节：0 人，没有课") << QString();
+    QTest::newRow("past the grid: the peak") << 29 << 6 << 1 << QStringLiteral("第2周 星期二 上午第5节：48 人，1 门课")
+                                             << header + QStringLiteral("3\t48\t周二第4,5节{第2-16周|双周};周四第3,4节{第1-15周|单周}\n");
+}
+
+// The list beside the grid names the courses of its current cell; Ctrl+C
+// copies the rows selected in the order shown.
+void tst_OverviewWindow::courseList()
+{
+    QFETCH(int, week);
+    QFETCH(int, dayRow);
+    QFETCH(int, tab);
+    QFETCH(QString, heading);
+    QFETCH(QString, copied);
+
+    Overview overview(fixture("overview-times.txt"), fixture("overview-counts.txt"), week, dayRow);
+    overview.tabs->setCurrentIndex(tab);
+    QCOMPARE(overview.coursesHeading(), heading);
+    QTreeView *list = overview.courses();
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(list);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("这一格的课程"));
+
+    QVERIFY(QTest::qWaitForWindowActive(overview.window));
+    QApplication::clipboard()->clear();
+    list->setFocus();
+    list->sortByColumn(0, Qt::AscendingOrder);
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), copied);
+}
+
+// Enter on a course selects its lines in both boxes, as long as they hold
+// what was counted.
+void tst_OverviewWindow::courseLeadsToLines()
+{
+    QTextEdit timeBox;
+    QTextEdit countBox;
+    timeBox.setPlainText(fixture("overview-times.txt"));
+    countBox.setPlainText(fixture("overview-counts.txt"));
+    Overview overview(timeBox.toPlainText().trimmed(), countBox.toPlainText().trimmed(), 7, 2);
+    overview.dialog.setInputBoxes(&timeBox, &countBox);
+    QTreeView *list = overview.courses();
+    QVERIFY(QTest::qWaitForWindowActive(overview.window));
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    // Line 13.
+    QCOMPARE(timeBox.textCursor().selectedText(), QStringLiteral("星期三第4节{第7周}"));
+    QCOMPARE(timeBox.textCursor().blockNumber(), 12);
+    QCOMPARE(countBox.textCursor().selectedText(), QStringLiteral("120"));
+    QCOMPARE(countBox.textCursor().blockNumber(), 12);
+
+    const QString notice = QStringLiteral("输入框在统计后改过，请重新统计后再定位");
+    const auto noticeShown = [&] {
+        for (QLabel *label : overview.window->findChildren<QLabel *>()) {
+            if (label->text() == notice && label->isVisible())
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(!noticeShown());
+    countBox.moveCursor(QTextCursor::End);
+    countBox.insertPlainText(QStringLiteral("0"));
+    timeBox.moveCursor(QTextCursor::Start);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(!timeBox.textCursor().hasSelection());
+    QVERIFY(noticeShown());
 }
 
 QTEST_MAIN(tst_OverviewWindow)

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableView>
@@ -70,6 +71,23 @@ private:
     }
 
     qint64 largest;
+};
+
+// A list of courses wide enough for a usual class time of two items beside
+// the line and the students.
+class CourseListView : public QTreeView
+{
+public:
+    using QTreeView::QTreeView;
+
+    QSize sizeHint() const override
+    {
+        const QString usual = QStringLiteral("周一第3,4节{第1-16周};周三第3,4节{第1-16周}");
+        const int width = header()->sectionSize(0) + header()->sectionSize(1)
+                + fontMetrics().horizontalAdvance(usual) + 2 * frameWidth()
+                + verticalScrollBar()->sizeHint().width() + 4 * fontMetrics().averageCharWidth();
+        return QSize(width, QTreeView::sizeHint().height());
+    }
 };
 
 } // namespace
@@ -132,8 +150,13 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, const TermCourses &cou
     grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid->horizontalHeader()->setMinimumSectionSize(
+            grid->fontMetrics().horizontalAdvance(weekdayColumnName(0, firstDay))
+            + 2 * grid->fontMetrics().averageCharWidth());
     grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // As wide as its columns: the room beside it is the course list's.
+    grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
     auto *copy = new QAction(QStringLiteral("复制"), grid);
     copy->setShortcut(QKeySequence::Copy);
@@ -179,11 +202,12 @@ QLayout *OverviewWindow::makeCourseList(QTableView *grid, const TermCourses &cou
     auto *heading = new QLabel;
     heading->setTextFormat(Qt::PlainText);
     heading->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    heading->setWordWrap(true);
     auto *inputEdited = new QLabel(QStringLiteral("输入框在统计后改过，请重新统计后再定位"));
     inputEdited->hide();
     inputEditedLabels.append(inputEdited);
 
-    auto *list = new QTreeView;
+    auto *list = new CourseListView;
     auto *model = new CellCoursesModel(courses, period, list);
     list->setModel(model);
     list->setAccessibleName(QStringLiteral("这一格的课程"));
@@ -201,6 +225,8 @@ QLayout *OverviewWindow::makeCourseList(QTableView *grid, const TermCourses &cou
     list->header()->resizeSection(0, numberWidth);
     list->header()->resizeSection(1, numberWidth);
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Room for the numbers and the start of a class time on the smallest screens.
+    list->setMinimumWidth(2 * numberWidth + 16 * list->fontMetrics().averageCharWidth());
     list->header()->setSortIndicator(1, Qt::DescendingOrder);
     list->setSortingEnabled(true);
 
