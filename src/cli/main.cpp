@@ -227,17 +227,21 @@ int main(int argc, char *argv[])
     UncountedTally counts{};
     QByteArray uncountedLines;
     QList<UncountedItem> uncounted;
-    // Kept only where they are listed: the totals alone need none of them.
+    const auto notice = [&](const UncountedItem &item) {
+        ++counts[item.kind];
+        uncountedLines += '\n';
+        uncountedLines += uncountedLine(item).toUtf8();
+        if (options.isSet(xlsx))
+            uncounted.append(item);
+    };
+    // Courses are kept only where they are listed, and a list of courses needs no totals.
     TermCourses termCourses;
-    const bool keepCourses = listCourses || options.isSet(xlsx);
-    const TermTotals term = termOfTexts(timeText, countText, mondayFirst,
-                                        [&](const UncountedItem &item) {
-                                            ++counts[item.kind];
-                                            uncountedLines += '\n';
-                                            uncountedLines += uncountedLine(item).toUtf8();
-                                            if (options.isSet(xlsx))
-                                                uncounted.append(item);
-                                        }, firstLines, keepCourses ? &termCourses : nullptr);
+    TermTotals term{};
+    if (listCourses)
+        termCourses = coursesOfTexts(timeText, countText, mondayFirst, notice, firstLines);
+    else
+        term = termOfTexts(timeText, countText, mondayFirst, notice, firstLines,
+                           options.isSet(xlsx) ? &termCourses : nullptr);
     if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
         write(stderr, uncountedHeading(counts, tabbed));
         writeUtf8(stderr, uncountedLines);

@@ -60,21 +60,42 @@ void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay
     }
 }
 
-TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       const UncountedItemHandler &uncounted, FirstLines firstLines,
-                       TermCourses *courses)
+namespace {
+
+// The one reading of two texts, line by line, into the totals, the courses or both.
+void readTexts(const QString &timeText, const QString &countText, bool firstDay,
+               const UncountedItemHandler &uncounted, FirstLines firstLines, TermTotals *term,
+               TermCourses *courses)
 {
-    TermTotals term{};
     if (courses)
         *courses = TermCourses(timeText, firstDay);
     QList<ClassEntry> lineEntries;
     buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines,
                            [&](const BoxLineView &time, const BoxLineView &headCount) {
-        addToTerm(term, lineEntries, firstDay);
+        if (term)
+            addToTerm(*term, lineEntries, firstDay);
         if (courses)
             courses->add(time, headCount, lineEntries);
         // Emptied without giving up its array, which the next line reuses.
         lineEntries.erase(lineEntries.begin(), lineEntries.end());
     });
+}
+
+} // namespace
+
+TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
+                       const UncountedItemHandler &uncounted, FirstLines firstLines,
+                       TermCourses *courses)
+{
+    TermTotals term{};
+    readTexts(timeText, countText, firstDay, uncounted, firstLines, &term, courses);
     return term;
+}
+
+TermCourses coursesOfTexts(const QString &timeText, const QString &countText, bool firstDay,
+                           const UncountedItemHandler &uncounted, FirstLines firstLines)
+{
+    TermCourses courses;
+    readTexts(timeText, countText, firstDay, uncounted, firstLines, nullptr, &courses);
+    return courses;
 }

@@ -48,4 +48,8 @@ TermTotals termOfTexts(const QString &timeText, const QString &countText, bool f
                        const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {},
                        TermCourses *courses = nullptr);
 
+// The courses of the same reading alone, where no totals are wanted.
+TermCourses coursesOfTexts(const QString &timeText, const QString &countText, bool firstDay,
+                           const UncountedItemHandler &uncounted, FirstLines firstLines);
+
 #endif // PERIODTOTALS_H

@@ -28,7 +28,7 @@ void TermCourses::add(const BoxLineView &time, const BoxLineView &headCount,
     const int firstEntry = entries.size();
     for (const ClassEntry &entry : lineEntries) {
         if (isReportedPeriod(entry.lastPeriod) && entry.day >= int(firstDay)
-            && entry.day <= int(firstDay) + 6 && takesPlaceInTerm(entry))
+            && entry.day <= int(firstDay) + 6)
             entries.append(entry);
     }
     if (entries.size() == firstEntry)
@@ -74,7 +74,6 @@ QString TermCourses::classTime(int index) const
         text = text.mid(1, text.size() - 2);
         text.replace(QStringLiteral("\"\""), QStringLiteral("\""));
     }
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     for (QChar &c : text) {
         if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
             c = QLatin1Char(' ');

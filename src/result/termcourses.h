@@ -29,8 +29,8 @@ struct CourseInCell
 };
 
 // The courses behind the totals, kept as they are read so that any cell of
-// the term can name the courses it adds up. Only the entries that can count
-// in a reported period are kept.
+// the term can name the courses it adds up. Only the entries of a reported
+// period and a weekday are kept.
 class TermCourses
 {
 public:
