@@ -150,10 +150,15 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, const TermCourses &cou
     grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setMinimumSectionSize(
-            grid->fontMetrics().horizontalAdvance(weekdayColumnName(0, firstDay))
-            + 2 * grid->fontMetrics().averageCharWidth());
+    // Every column as wide as a weekday's name or the tab's largest number,
+    // measured once rather than cell by cell at every change.
+    const QFontMetrics metrics = grid->fontMetrics();
+    const int columnWidth = qMax(metrics.horizontalAdvance(weekdayColumnName(0, firstDay)),
+                                 metrics.horizontalAdvance(QString::number(model->peak().students)))
+            + 3 * metrics.averageCharWidth();
+    grid->horizontalHeader()->setMinimumSectionSize(columnWidth);
+    grid->horizontalHeader()->setDefaultSectionSize(columnWidth);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     // As wide as its columns: the room beside it is the course list's.
     grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);

@@ -65,8 +65,9 @@ void ShowWindow::setInputBoxes(QTextEdit *time, QTextEdit *count)
 {
     timeBox = time;
     countBox = count;
-    countedTimeBox = time->toPlainText();
-    countedCountBox = count->toPlainText();
+    // Any edit, even one undone later, may have moved the lines.
+    for (QTextEdit *box : {time, count})
+        connect(box, &QTextEdit::textChanged, this, [this] { inputEdited = true; });
 }
 
 void ShowWindow::setupUi()
@@ -239,7 +240,7 @@ void ShowWindow::showCourse(int index)
 {
     if (!timeBox || !countBox)
         return;
-    if (timeBox->toPlainText() != countedTimeBox || countBox->toPlainText() != countedCountBox) {
+    if (inputEdited) {
         overview->showInputEdited();
         return;
     }

@@ -36,7 +36,7 @@ public:
     ~ShowWindow() override;
 
     // The boxes the texts came from, as they are now: a course of the
-    // overview is then shown in them, while they still hold what was counted.
+    // overview is then shown in them, until either is edited.
     void setInputBoxes(QTextEdit *timeBox, QTextEdit *countBox);
 
 public slots:
@@ -64,8 +64,7 @@ private:
     TermCourses courses;
     QPointer<QTextEdit> timeBox;
     QPointer<QTextEdit> countBox;
-    QString countedTimeBox;
-    QString countedCountBox;
+    bool inputEdited = false;
     QList<UncountedItem> uncounted;
     TabbedLines tabbed;
     bool firstDay = true;
