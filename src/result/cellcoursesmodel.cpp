@@ -53,6 +53,9 @@ QVariant CellCoursesModel::data(const QModelIndex &index, int role) const
         if (index.column() == StudentsColumn)
             return QString::number(row.students);
         return courses.classTime(row.course);
+    case Qt::ToolTipRole:
+        // A long class time is cut to its column; the whole is a hover away.
+        return index.column() == ClassTimeColumn ? courses.classTime(row.course) : QVariant();
     case Qt::TextAlignmentRole:
         return index.column() == ClassTimeColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                                  : int(Qt::AlignRight | Qt::AlignVCenter);
