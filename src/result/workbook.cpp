@@ -128,8 +128,17 @@ void addPeakCoursesSheet(lxw_workbook *book, lxw_format *heading, const TermTota
         const Peak peak = peakOf(term, period, lastTableWeek(term));
         sheet.writeText(row++, 0, peakLine(peak, period, firstDay), heading);
         if (peak.week != 0) {
-            const QVector<CourseInCell> inCell = courses.inCell(peak.week, peak.column, period);
+            QVector<CourseInCell> inCell = courses.inCell(peak.week, peak.column, period);
+            // A sheet ends at Excel's last row: the last one says what did not fit.
+            const qint64 room = qMax<qint64>(0, qint64(excelRows) - qint64(row) - 3);
+            const int fitting = int(qMin<qint64>(inCell.size(), room));
+            const int cut = inCell.size() - fitting;
+            inCell.resize(fitting);
             row = sheet.writeTable(row, courseTableText(courses, inCell), 0, 1) + 1;
+            if (cut > 0) {
+                sheet.writeText(row, 2, QStringLiteral("另有 %1 门课，表格放不下").arg(cut));
+                break;
+            }
         }
         ++row;
     }
