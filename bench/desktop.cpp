@@ -109,13 +109,19 @@ void openOverview(benchmark::State &state)
     }
 }
 
-void switchTab(benchmark::State &state)
+// The overview of a shown dialog, opened and painted.
+OverviewWindow *shownOverview(ShowWindow &dialog)
 {
-    ShowWindow dialog(nullptr, texts().times, texts().counts);
     dialog.show();
     overviewButton(dialog)->click();
     QCoreApplication::processEvents();
-    auto *tabs = dialog.findChild<OverviewWindow *>()->findChild<QTabWidget *>();
+    return dialog.findChild<OverviewWindow *>();
+}
+
+void switchTab(benchmark::State &state)
+{
+    ShowWindow dialog(nullptr, texts().times, texts().counts);
+    auto *tabs = shownOverview(dialog)->findChild<QTabWidget *>();
     for (auto _ : state) {
         tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count());
         QCoreApplication::processEvents();
@@ -126,10 +132,7 @@ void switchTab(benchmark::State &state)
 void chooseCell(benchmark::State &state)
 {
     ShowWindow dialog(nullptr, texts().times, texts().counts);
-    dialog.show();
-    overviewButton(dialog)->click();
-    QCoreApplication::processEvents();
-    auto *grid = dialog.findChild<OverviewWindow *>()->findChild<QTableView *>();
+    auto *grid = shownOverview(dialog)->findChild<QTableView *>();
     int cell = 0;
     for (auto _ : state) {
         grid->setCurrentIndex(grid->model()->index(cell % 18, cell / 18 % 7));
