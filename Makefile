@@ -14,9 +14,11 @@ WINDOWS_DIR ?= build-windows
 # The build embeds the toolkit's Chinese catalogue, links libxlsxwriter for
 # the workbook export and runs help2man on classcount-table for its manual page.
 # Debian 13's xlsxwriter.pc requires zlib's and minizip's, which its -dev
-# package does not bring.
+# package does not bring. dpkg-buildflags (dpkg-dev) gives the optimised builds,
+# the package's among them, Debian's hardening flags; it is needed when the
+# build folder is configured, which may be long before "make package".
 BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n help2man \
-	libxlsxwriter-dev zlib1g-dev libminizip-dev
+	libxlsxwriter-dev zlib1g-dev libminizip-dev dpkg-dev
 RUN_PACKAGES := libqt5svg5 cjk-font
 # The SVG plug-in draws the window icon; the validators and man check the
 # menu entry, the AppStream metadata and the manual pages; openpyxl reads the
@@ -24,7 +26,7 @@ RUN_PACKAGES := libqt5svg5 cjk-font
 TEST_PACKAGES := time libqt5svg5 desktop-file-utils appstream man-db python3-openpyxl
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_PACKAGES := libbenchmark-dev time python3
-PACKAGE_PACKAGES := dpkg-dev file
+PACKAGE_PACKAGES := file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 # The Debian 13 check makes its bare root with debootstrap and Debian's keys.
 CHECK_DEBIAN13_PACKAGES := debootstrap debian-archive-keyring

@@ -16,6 +16,8 @@ install(FILES data/classcount.svg
 install(FILES data/${CLASSCOUNT_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES data/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME classcount)
 
 # Manual pages, gzipped as Debian ships them. help2man writes
 # classcount-table's from its --help and --version, so it has to run the
