@@ -73,8 +73,8 @@ private:
     qint64 largest;
 };
 
-// A list of courses wide enough for a usual class time of two items beside
-// the line and the students.
+// A list of courses that shows the line, the students and the start of a
+// usual class time, one item and a half; the whole is in each row's tooltip.
 class CourseListView : public QTreeView
 {
 public:
@@ -82,10 +82,10 @@ public:
 
     QSize sizeHint() const override
     {
-        const QString usual = QStringLiteral("周一第3,4节{第1-16周};周三第3,4节{第1-16周}");
+        const QString usual = QStringLiteral("周一第3,4节{第1-16周};周三第3,4节");
         const int width = header()->sectionSize(0) + header()->sectionSize(1)
                 + fontMetrics().horizontalAdvance(usual) + 2 * frameWidth()
-                + verticalScrollBar()->sizeHint().width() + 4 * fontMetrics().averageCharWidth();
+                + verticalScrollBar()->sizeHint().width();
         return QSize(width, QTreeView::sizeHint().height());
     }
 };
@@ -151,17 +151,18 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, const TermCourses &cou
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Every column as wide as a weekday's name or the tab's largest number,
-    // measured once rather than cell by cell at every change.
+    // measured once rather than cell by cell at every change; the margins in
+    // digits, since a Chinese font's average character is a wide one.
     const QFontMetrics metrics = grid->fontMetrics();
     const int columnWidth = qMax(metrics.horizontalAdvance(weekdayColumnName(0, firstDay)),
                                  metrics.horizontalAdvance(QString::number(model->peak().students)))
-            + 3 * metrics.averageCharWidth();
+            + metrics.horizontalAdvance(QStringLiteral("000"));
     grid->horizontalHeader()->setMinimumSectionSize(columnWidth);
     grid->horizontalHeader()->setDefaultSectionSize(columnWidth);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     // As wide as its columns: the room beside it is the course list's.
-    grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    grid->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
     auto *copy = new QAction(QStringLiteral("复制"), grid);
     copy->setShortcut(QKeySequence::Copy);
@@ -225,13 +226,12 @@ QLayout *OverviewWindow::makeCourseList(QTableView *grid, const TermCourses &cou
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setWordWrap(false);
     // Numbers of six digits; measured once, not row by row, however long the list.
-    const int numberWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("000000"))
-            + 3 * list->fontMetrics().averageCharWidth();
+    const int numberWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("00000000"));
     list->header()->resizeSection(0, numberWidth);
     list->header()->resizeSection(1, numberWidth);
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Room for the numbers and the start of a class time on the smallest screens.
-    list->setMinimumWidth(2 * numberWidth + 16 * list->fontMetrics().averageCharWidth());
+    // The line and the students stay in view on the smallest screens.
+    list->setMinimumWidth(2 * numberWidth);
     list->header()->setSortIndicator(1, Qt::DescendingOrder);
     list->setSortingEnabled(true);
 
