@@ -62,10 +62,13 @@ public:
         return at < end ? *at : QChar();
     }
 
-    // Reads the next character when it is c.
+    // Reads the next character when it is c. No mark begins with c: marks
+    // need skipping only where c does not come next.
     bool take(QChar c)
     {
-        if (peek() != c || at == end)
+        if (!startsWith(c))
+            skipMarks();
+        if (!startsWith(c))
             return false;
         ++at;
         return true;
@@ -97,7 +100,8 @@ public:
     // One or more ASCII digits, as "\d+" and then toInt read them.
     bool takeNumber(int *value)
     {
-        skipMarks();
+        if (!startsWithDigit())
+            skipMarks();
         const QChar *const from = at;
         while (at < end && isAsciiDigit(*at))
             ++at;
@@ -107,7 +111,8 @@ public:
     // "[\d,-]+" in ASCII: only its first and last piece are read.
     bool takePeriods(int *first, int *last)
     {
-        skipMarks();
+        if (!startsWithDigit())
+            skipMarks();
         const QChar *const periods = at;
         const QChar *firstSeparator = nullptr;
         const QChar *lastPiece = periods;
@@ -123,19 +128,28 @@ public:
     }
 
 private:
-    void skipMarks()
+    bool startsWith(QChar c) const { return at < end && *at == c; }
+    bool startsWithDigit() const { return at < end && isAsciiDigit(*at); }
+
+    // Most characters begin no mark: one look at them is enough.
+    Q_ALWAYS_INLINE void skipMarks()
     {
-        // Most characters begin no mark: one look at them is enough.
-        while (end - at >= 3
-               && (*at == QLatin1Char('|') || *at == QLatin1Char('(') || *at == QChar(u'（'))) {
-            const auto mark = std::find_if(std::begin(marks), std::end(marks), [this](const Mark &m) {
-                return at[0] == QChar(m.text[0]) && at[1] == QChar(m.text[1]) && at[2] == QChar(m.text[2]);
-            });
-            if (mark == std::end(marks))
-                return;
-            (mark->even ? evenWeeks : oddWeeks) = true;
-            at += 3;
+        while (at < end && (*at == QLatin1Char('|') || *at == QLatin1Char('(') || *at == QChar(u'（'))
+               && skipMark()) {
         }
+    }
+
+    bool skipMark()
+    {
+        const auto mark = std::find_if(std::begin(marks), std::end(marks), [this](const Mark &m) {
+            return end - at >= 3 && at[0] == QChar(m.text[0]) && at[1] == QChar(m.text[1])
+                    && at[2] == QChar(m.text[2]);
+        });
+        if (mark == std::end(marks))
+            return false;
+        (mark->even ? evenWeeks : oddWeeks) = true;
+        at += 3;
+        return true;
     }
 
     const QChar *at;
