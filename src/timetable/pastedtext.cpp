@@ -7,6 +7,8 @@
 
 #include <QTextCodec>
 
+#include <utility>
+
 namespace {
 
 bool hasUtf16ByteOrderMark(const QByteArray &bytes)
@@ -44,7 +46,8 @@ QString asPasted(QString text, int *firstLine)
     text.replace(QChar(QChar::Nbsp), QLatin1Char(' '));
     if (firstLine)
         *firstLine = firstLineOfTrimmed(text);
-    return text.trimmed();
+    // Trimmed in place: a copy of a long text would raise the peak memory.
+    return std::move(text).trimmed();
 }
 
 } // namespace
@@ -79,5 +82,5 @@ QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
     }
     if (!decoded && firstLine)
         *firstLine = 1;
-    return decoded ? asPasted(text, firstLine) : QString();
+    return decoded ? asPasted(std::move(text), firstLine) : QString();
 }
