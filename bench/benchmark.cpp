@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Timings of the core on a whole university's course list: parsing, one
-// result view, the copy-all table, and everything the command-line tool does.
+// result view, the copy-all table, and everything the command-line tool does;
+// parsing and the tool also on a list with half of its items marked.
 
 #include "courselist.h"
 #include "pastedtext.h"
@@ -24,10 +25,10 @@ void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 struct Input
 {
-    Input()
+    explicit Input(Marking marking)
     {
         qInstallMessageHandler(quiet);
-        list = generateCourseList(seed, courseLines);
+        list = generateCourseList(seed, courseLines, marking);
         QString problem;
         timeText = pastedText(list.times, &problem);
         countText = pastedText(list.counts, &problem);
@@ -44,16 +45,24 @@ struct Input
     QList<ClassEntry> entries;
 };
 
-const Input &input()
+// The list with a quarter of its items marked odd or even weeks, or with
+// half of them (the benchmark's argument 1).
+const Input &input(Marking marking = Marking::Some)
 {
-    static const Input made;
-    return made;
+    static const Input some(Marking::Some);
+    static const Input half(Marking::Half);
+    return marking == Marking::Half ? half : some;
 }
 
-void setCounters(benchmark::State &state)
+Marking markingOf(const benchmark::State &state)
+{
+    return state.range(0) == 1 ? Marking::Half : Marking::Some;
+}
+
+void setCounters(benchmark::State &state, Marking marking = Marking::Some)
 {
     state.counters["lines"] = courseLines;
-    state.counters["items"] = input().list.items;
+    state.counters["items"] = input(marking).list.items;
 }
 
 void decodeFiles(benchmark::State &state)
@@ -77,12 +86,13 @@ void splitTexts(benchmark::State &state)
 
 void parseAll(benchmark::State &state)
 {
+    const Input &list = input(markingOf(state));
     QList<ClassEntry> entries;
     for (auto _ : state) {
-        buildEntries(input().timeLines, input().countLines, entries, mondayFirst);
+        buildEntries(list.timeLines, list.countLines, entries, mondayFirst);
         benchmark::DoNotOptimize(entries);
     }
-    setCounters(state);
+    setCounters(state, markingOf(state));
 }
 
 // What the result dialog adds up once, for its view, its table and its overview.
@@ -116,11 +126,12 @@ void pressAndCopyCore(benchmark::State &state)
 // The command-line tool's work, from the files' bytes to the table's bytes.
 void wholeTool(benchmark::State &state)
 {
+    const CourseList &list = input(markingOf(state)).list;
     for (auto _ : state) {
         QString problem;
         FirstLines firstLines;
-        const QString timeText = pastedText(input().list.times, &problem, &firstLines.time);
-        const QString countText = pastedText(input().list.counts, &problem, &firstLines.headCount);
+        const QString timeText = pastedText(list.times, &problem, &firstLines.time);
+        const QString countText = pastedText(list.counts, &problem, &firstLines.headCount);
         QByteArray notice;
         const TermTotals term = termOfTexts(timeText, countText, mondayFirst,
                                             [&](const UncountedItem &item) {
@@ -129,17 +140,17 @@ void wholeTool(benchmark::State &state)
         benchmark::DoNotOptimize(notice);
         benchmark::DoNotOptimize(termTableText(term, mondayFirst).toUtf8());
     }
-    setCounters(state);
+    setCounters(state, markingOf(state));
 }
 
 } // namespace
 
 BENCHMARK(decodeFiles)->Unit(benchmark::kMillisecond);
 BENCHMARK(splitTexts)->Unit(benchmark::kMillisecond);
-BENCHMARK(parseAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(parseAll)->ArgName("halfMarked")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(termOfEntries)->Unit(benchmark::kMicrosecond);
 BENCHMARK(copyAllTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(pressAndCopyCore)->Unit(benchmark::kMillisecond);
-BENCHMARK(wholeTool)->Unit(benchmark::kMillisecond);
+BENCHMARK(wholeTool)->ArgName("halfMarked")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

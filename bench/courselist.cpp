@@ -71,9 +71,38 @@ QString weekday(Random &random)
     return text(days[random.weighted(weights)]);
 }
 
+struct Marker
+{
+    const char16_t *text;
+    enum Place { InBraces, BeforeBraces, AfterBraces } place;
+};
+
+// The odd/even markers of pasted timetables and where they stand. Most
+// lists mark a quarter of their items; some mark half, in more forms,
+// including those that only the tolerant reading takes.
+const Marker &marker(Random &random, Marking marking)
+{
+    static const Marker some[] = {
+        {u"", Marker::AfterBraces}, {u"|双周", Marker::InBraces}, {u"|单周", Marker::InBraces},
+        {u"(双)", Marker::AfterBraces}, {u"(单)", Marker::AfterBraces},
+        {u"（双）", Marker::AfterBraces}, {u"（单）", Marker::AfterBraces},
+    };
+    static const int someWeights[] = {75, 8, 8, 3, 3, 2, 1};
+    static const Marker half[] = {
+        {u"", Marker::AfterBraces}, {u"|双周", Marker::InBraces}, {u"|单周", Marker::InBraces},
+        {u"(双)", Marker::AfterBraces}, {u"(单)", Marker::AfterBraces},
+        {u"（双）", Marker::AfterBraces}, {u"（单）", Marker::BeforeBraces},
+        {u"(双)", Marker::BeforeBraces}, {u"（双周）", Marker::AfterBraces},
+        {u"单周", Marker::InBraces}, {u"(单周)", Marker::AfterBraces},
+    };
+    static const int halfWeights[] = {50, 13, 13, 5, 4, 4, 2, 2, 3, 2, 2};
+    return marking == Marking::Half ? half[random.weighted(halfWeights)]
+                                    : some[random.weighted(someWeights)];
+}
+
 // Week ranges, single weeks and the odd/even markers in the forms seen in
-// pasted timetables, most items plain.
-QString item(Random &random)
+// pasted timetables.
+QString item(Random &random, Marking marking)
 {
     QString weeks;
     if (random.percent(10)) {
@@ -85,18 +114,13 @@ QString item(Random &random)
     }
     const QString weekPrefix = random.percent(90) ? text(u"第") : QString();
 
-    static const char16_t *const markers[] = {
-        u"", u"|双周", u"|单周", u"(双)", u"(单)", u"（双）", u"（单）",
-    };
-    static const int markerWeights[] = {75, 8, 8, 3, 3, 2, 1};
-    const size_t marker = random.weighted(markerWeights);
-    const QString markerText = text(markers[marker]);
-    const bool markerInBraces = marker <= 2;
+    const Marker &mark = marker(random, marking);
+    const auto at = [&](Marker::Place place) { return mark.place == place ? text(mark.text) : QString(); };
 
     QString result = (random.percent(90) ? text(u"周") : text(u"星期")) + weekday(random)
-            + (random.percent(90) ? text(u"第") : QString()) + periodList(random) + text(u"节{")
-            + weekPrefix + weeks + text(u"周") + (markerInBraces ? markerText : QString())
-            + QLatin1Char('}') + (markerInBraces ? QString() : markerText);
+            + (random.percent(90) ? text(u"第") : QString()) + periodList(random) + text(u"节")
+            + at(Marker::BeforeBraces) + QLatin1Char('{') + weekPrefix + weeks + text(u"周")
+            + at(Marker::InBraces) + QLatin1Char('}') + at(Marker::AfterBraces);
 
     // Typing slips that make an item unreadable.
     if (random.percent(1)) {
@@ -111,18 +135,21 @@ QString item(Random &random)
 
 } // namespace
 
-CourseList generateCourseList(quint64 seed, int lines)
+CourseList generateCourseList(quint64 seed, int lines, Marking marking)
 {
     Random random(seed);
-    static const int itemWeights[] = {20, 30, 30, 15, 5}; // 1 to 5 items a line
+    // 1 to 5 items a line; marked items are longer, and the lists as long.
+    static const int someItems[] = {20, 30, 30, 15, 5};
+    static const int halfItems[] = {30, 40, 20, 8, 2};
     QStringList timeLines;
     QStringList countLines;
     CourseList list;
     for (int line = 0; line < lines; ++line) {
-        const int items = int(random.weighted(itemWeights)) + 1;
+        const int items = int(marking == Marking::Half ? random.weighted(halfItems)
+                                                       : random.weighted(someItems)) + 1;
         QStringList parts;
         for (int i = 0; i < items; ++i)
-            parts.append(item(random));
+            parts.append(item(random, marking));
         if (random.percent(1))
             parts.append(QString()); // a trailing ";"
         list.items += parts.size();

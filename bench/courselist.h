@@ -14,7 +14,10 @@ struct CourseList
     int items = 0;
 };
 
+// How many items carry an odd/even marker: a quarter, or half.
+enum class Marking { Some, Half };
+
 // The same seed always gives the same list, on every machine and compiler.
-CourseList generateCourseList(quint64 seed, int lines);
+CourseList generateCourseList(quint64 seed, int lines, Marking marking = Marking::Some);
 
 #endif // COURSELIST_H

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// classcount-generate SEED LINES TIMES_FILE COUNTS_FILE: writes a made-up
-// course list for timing the command-line tool.
+// classcount-generate [--half-marked] SEED LINES TIMES_FILE COUNTS_FILE:
+// writes a made-up course list for timing the command-line tool; with
+// --half-marked, half of its items carry an odd/even marker.
 
 #include "courselist.h"
 
@@ -22,16 +23,19 @@ bool save(const char *path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+    const bool halfMarked = argc > 1 && QByteArray(argv[1]) == "--half-marked";
+    char **const args = argv + halfMarked;
     bool seedOk = false;
     bool linesOk = false;
-    const quint64 seed = argc == 5 ? QByteArray(argv[1]).toULongLong(&seedOk) : 0;
-    const int lines = argc == 5 ? QByteArray(argv[2]).toInt(&linesOk) : 0;
+    const bool fiveArguments = argc - halfMarked == 5;
+    const quint64 seed = fiveArguments ? QByteArray(args[1]).toULongLong(&seedOk) : 0;
+    const int lines = fiveArguments ? QByteArray(args[2]).toInt(&linesOk) : 0;
     if (!seedOk || !linesOk || lines < 1) {
-        std::fprintf(stderr, "usage: classcount-generate SEED LINES TIMES_FILE COUNTS_FILE\n");
+        std::fprintf(stderr, "usage: classcount-generate [--half-marked] SEED LINES TIMES_FILE COUNTS_FILE\n");
         return 2;
     }
-    const CourseList list = generateCourseList(seed, lines);
-    if (!save(argv[3], list.times) || !save(argv[4], list.counts)) {
+    const CourseList list = generateCourseList(seed, lines, halfMarked ? Marking::Half : Marking::Some);
+    if (!save(args[3], list.times) || !save(args[4], list.counts)) {
         std::fprintf(stderr, "classcount-generate: cannot write the files\n");
         return 2;
     }

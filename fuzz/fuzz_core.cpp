@@ -20,6 +20,7 @@
 #include <QRegExp>
 #include <QString>
 #include <QStringList>
+#include <QTextCodec>
 #include <QVector>
 
 #include <algorithm>
@@ -47,10 +48,29 @@ void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+// Whatever the UTF-8 codec reads strictly is read as that codec reads it:
+// the same text sent as UTF-16 reads the same.
+void checkUtf8Reading(const QByteArray &bytes, const QString &text, int firstLine)
+{
+    QTextCodec::ConverterState state;
+    const QString strict = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || state.invalidChars != 0
+        || state.remainingChars != 0)
+        return;
+    QByteArray utf16("\xFF\xFE");
+    for (QChar c : strict)
+        utf16.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+    QString problem;
+    int utf16FirstLine = 0;
+    check(pastedText(utf16, &problem, &utf16FirstLine) == text && utf16FirstLine == firstLine,
+          "UTF-8 is read as the codec reads it strictly");
+}
+
 QString decoded(const QByteArray &bytes, int *firstLine)
 {
     QString problem;
     const QString text = pastedText(bytes, &problem, firstLine);
+    checkUtf8Reading(bytes, text, *firstLine);
     check(*firstLine >= 1, "a text begins on line 1 or later");
     check(problem.isEmpty() || text.isEmpty(), "a file that is no text gives no text");
     check(text == text.trimmed(), "pasted text is trimmed");

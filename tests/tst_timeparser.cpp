@@ -334,6 +334,15 @@ void TestTimeParser::parseTimeLine_data()
             << QStringList{QStringLiteral("周\U0001D7CF1节{1周}")}
             << QStringList{QStringLiteral("周星第1节{第1周}"), QStringLiteral("周双1节{1周}"),
                            QStringLiteral("周\U0001D7CF1节{1周}")};
+    QTest::newRow("marks of both kinds between the elements, and around 星期")
+            << QStringLiteral("(单)星期一|双周第4节（双）{第1-8周|单周};星期三第5节{第2周}(双)") << QStringLiteral("6")
+            << QStringList{QStringLiteral("w1-8 d1 p4-4 s6 even odd"), QStringLiteral("w2-2 d3 p5-5 s6 even")}
+            << QStringList() << QStringList();
+    QTest::newRow("a mark inside a number, 星 after the weeks")
+            << QStringLiteral("周一第1(双)2节{第1-8周};星期二第4节{第1-8周星}") << QStringLiteral("6")
+            << QStringList{QStringLiteral("w1-8 d1 p12-12 s6 even"), QStringLiteral("w0-0 d0 p0-0 s6")}
+            << QStringList{QStringLiteral("周二第4节{第1-8周星}")}
+            << QStringList{QStringLiteral("星期二第4节{第1-8周星}")};
     QTest::newRow("a } before a marker does not")
             << QStringLiteral("周一第4节{第1周}(单)周二第4节{第1周}") << QStringLiteral("6")
             << QStringList{QStringLiteral("w0-0 d0 p0-0 s6 odd")}

@@ -34,17 +34,10 @@ qint64 PeriodTotals::*totalOf(int lastPeriod)
     }
 }
 
-} // namespace
-
-// One pass over the entries, not one pass per cell.
-TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
-{
-    TermTotals term{};
-    addToTerm(term, entries, firstDay);
-    return term;
-}
-
-void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay)
+// Adds each entry to every cell of its weekday in the weeks it takes place
+// in: adding the entries of every line in turn gives the totals of them all.
+template <typename Entries>
+void addToTerm(TermTotals &term, const Entries &entries, bool firstDay)
 {
     for (const ClassEntry &entry : entries) {
         qint64 PeriodTotals::*const total = totalOf(entry.lastPeriod);
@@ -60,8 +53,6 @@ void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay
     }
 }
 
-namespace {
-
 // The one reading of two texts, line by line, into the totals, the courses or both.
 void readTexts(const QString &timeText, const QString &countText, bool firstDay,
                const UncountedItemHandler &uncounted, FirstLines firstLines, TermTotals *term,
@@ -69,7 +60,7 @@ void readTexts(const QString &timeText, const QString &countText, bool firstDay,
 {
     if (courses)
         *courses = TermCourses(timeText, firstDay);
-    QList<ClassEntry> lineEntries;
+    QVector<ClassEntry> lineEntries;
     buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines,
                            [&](const BoxLineView &time, const BoxLineView &headCount) {
         if (term)
@@ -77,11 +68,19 @@ void readTexts(const QString &timeText, const QString &countText, bool firstDay,
         if (courses)
             courses->add(time, headCount, lineEntries);
         // Emptied without giving up its array, which the next line reuses.
-        lineEntries.erase(lineEntries.begin(), lineEntries.end());
+        lineEntries.clear();
     });
 }
 
 } // namespace
+
+// One pass over the entries, not one pass per cell.
+TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
+{
+    TermTotals term{};
+    addToTerm(term, entries, firstDay);
+    return term;
+}
 
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
                        const UncountedItemHandler &uncounted, FirstLines firstLines,

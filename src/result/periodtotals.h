@@ -35,10 +35,6 @@ bool isEmpty(const PeriodTotals &totals);
 using TermTotals = std::array<std::array<PeriodTotals, 7>, lastTeachingWeek>;
 TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
 
-// Adds each entry to every cell of its weekday in the weeks it takes place
-// in: adding the entries of every line in turn gives termTotals of all of them.
-void addToTerm(TermTotals &term, const QList<ClassEntry> &entries, bool firstDay);
-
 // termTotals of what buildEntries makes of the two texts split into lines,
 // read line by line so that memory grows with the texts and not with their
 // number of items; uncounted items go to `uncounted` one by one, when given.

@@ -23,7 +23,7 @@ TermCourses::TermCourses(const QString &timeText, bool firstDay)
 }
 
 void TermCourses::add(const BoxLineView &time, const BoxLineView &headCount,
-                      const QList<ClassEntry> &lineEntries)
+                      const QVector<ClassEntry> &lineEntries)
 {
     const int firstEntry = entries.size();
     for (const ClassEntry &entry : lineEntries) {

@@ -39,7 +39,7 @@ public:
     TermCourses(const QString &timeText, bool firstDay);
 
     // The course of one line read, with the entries read from it.
-    void add(const BoxLineView &time, const BoxLineView &headCount, const QList<ClassEntry> &entries);
+    void add(const BoxLineView &time, const BoxLineView &headCount, const QVector<ClassEntry> &entries);
 
     // The courses in class in a cell (week 1-based, weekday column 0 to 6),
     // the most students first, then by line. Their students add up to the

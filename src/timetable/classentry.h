@@ -23,7 +23,18 @@ struct ClassEntry
 constexpr int lastTeachingWeek = 29;
 
 // Whether the entry's weeks and odd/even markers take in the given week.
-bool takesPlaceIn(const ClassEntry &entry, int week);
+// Inline: adding up a term asks it for every week of every entry.
+inline bool takesPlaceIn(const ClassEntry &entry, int week)
+{
+    if (week < entry.weekFrom || week > entry.weekTo)
+        return false;
+    const bool odd = week & 1;
+    if (entry.evenWeeksOnly && odd)
+        return false;
+    if (entry.oddWeeksOnly && !odd)
+        return false;
+    return true;
+}
 
 // Whether they take in any teaching week at all.
 bool takesPlaceInTerm(const ClassEntry &entry);

@@ -7,6 +7,8 @@
 
 #include <QTextCodec>
 
+#include <utility>
+
 namespace {
 
 bool hasUtf16ByteOrderMark(const QByteArray &bytes)
@@ -23,15 +25,29 @@ bool decode(const char *codecName, const QByteArray &bytes, QString *text)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
+// The toolkit's fast conversion puts a replacement character where a
+// sequence is invalid or cut short, and reads a valid text exactly as the
+// codec does, byte-order mark included. Only a text that then holds a
+// replacement character, which may also have been written as one, needs the
+// codec's strict look.
+bool decodeUtf8(const QByteArray &bytes, QString *text)
+{
+    *text = QString::fromUtf8(bytes.constData(), bytes.size());
+    return !text->contains(QChar(QChar::ReplacementCharacter)) || decode("UTF-8", bytes, text);
+}
+
 QString asPasted(QString text, int *firstLine)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Looking for one character is much cheaper than looking for two.
+    if (text.contains(QLatin1Char('\r')))
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     for (QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
         text.replace(lineBreak, QLatin1Char('\n'));
     text.replace(QChar(QChar::Nbsp), QLatin1Char(' '));
     if (firstLine)
         *firstLine = firstLineOfTrimmed(text);
-    return text.trimmed();
+    // Trimmed in place: a copy of a long text would raise the peak memory.
+    return std::move(text).trimmed();
 }
 
 } // namespace
@@ -56,7 +72,7 @@ QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
         if (!decoded)
             *problem = QStringLiteral("不是有效的 UTF-16 文本");
     } else {
-        decoded = decode("UTF-8", bytes, &text) || decodeGb18030(bytes, &text);
+        decoded = decodeUtf8(bytes, &text) || decodeGb18030(bytes, &text);
         if (!decoded)
             *problem = QStringLiteral("既不是 UTF-8 也不是 GB18030 文本");
     }
@@ -66,5 +82,5 @@ QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
     }
     if (!decoded && firstLine)
         *firstLine = 1;
-    return decoded ? asPasted(text, firstLine) : QString();
+    return decoded ? asPasted(std::move(text), firstLine) : QString();
 }

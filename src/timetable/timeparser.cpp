@@ -102,7 +102,8 @@ void logUnread(const QString &rewrittenItem)
 // leaves it unread, the tolerant reading's. An item that neither reads is
 // logged as the grammar rewrote it and gives one entry in no week. Returns
 // whether the item was read. Only an item that is not well formed is copied.
-bool appendItem(const QStringRef &item, int students, bool firstDay, QList<ClassEntry> &entries)
+template <typename Entries>
+bool appendItem(const QStringRef &item, int students, bool firstDay, Entries &entries)
 {
     ClassEntry entry;
     if (readWellFormedItem(item, students, firstDay, &entry)) {
@@ -116,7 +117,8 @@ bool appendItem(const QStringRef &item, int students, bool firstDay, QList<Class
     if (!matched) {
         const QList<ClassEntry> read = readTolerantItem(typed, students, firstDay);
         if (!read.isEmpty()) {
-            entries.append(read);
+            for (const ClassEntry &part : read)
+                entries.append(part);
             return true;
         }
         logUnread(rewritten);
@@ -125,37 +127,40 @@ bool appendItem(const QStringRef &item, int students, bool firstDay, QList<Class
     return matched;
 }
 
-bool startsWeekday(const QStringRef &line, int at)
+bool startsWeekday(const QChar *text, int size, int at)
 {
-    return at < line.size()
-            && (line.at(at) == QChar(u'周')
-                || (line.at(at) == QChar(u'星') && at + 1 < line.size() && line.at(at + 1) == QChar(u'期')));
+    return at < size
+            && (text[at] == QChar(u'周')
+                || (text[at] == QChar(u'星') && at + 1 < size && text[at + 1] == QChar(u'期')));
 }
 
 // Where the item that begins at `start` ends: at the first ";" or "；", or
 // after a "}" that white space and then 周 or 星期 follow, as a spreadsheet
 // joins the lines of a cell and as people type who forget the ";".
 // *next is where the next item begins: the white space belongs to neither.
+// Read through a plain pointer: every character of the text passes here.
 int itemEnd(const QStringRef &line, int start, int *next)
 {
-    for (int i = start; i < line.size(); ++i) {
-        const QChar c = line.at(i);
+    const QChar *const text = line.unicode();
+    const int size = line.size();
+    for (int i = start; i < size; ++i) {
+        const QChar c = text[i];
         if (c == QLatin1Char(';') || c == QChar(u'；')) {
             *next = i + 1;
             return i;
         }
         if (c == QLatin1Char('}') || c == QChar(u'｝')) {
             int after = i + 1;
-            while (after < line.size() && line.at(after).isSpace())
+            while (after < size && text[after].isSpace())
                 ++after;
-            if (startsWeekday(line, after)) {
+            if (startsWeekday(text, size, after)) {
                 *next = after;
                 return i + 1;
             }
         }
     }
     *next = -1;
-    return line.size();
+    return size;
 }
 
 bool isBlank(const QStringRef &text)
@@ -165,8 +170,9 @@ bool isBlank(const QStringRef &text)
 
 // Appends the entries of one course line to `entries`, naming what does not
 // count as typed: class times first, in order, then the head count.
+template <typename Entries>
 void appendCourse(const BoxLineView &time, const BoxLineView &count, bool firstDay,
-                  QList<ClassEntry> &entries, const UncountedItemHandler &uncounted)
+                  Entries &entries, const UncountedItemHandler &uncounted)
 {
     int students = 0;
     const HeadCount headCount = readHeadCount(count.text, &students);
@@ -228,8 +234,8 @@ private:
 };
 
 // The loop over the course lines: the time lines decide how many there are.
-template <typename Lines>
-void readCourses(Lines times, Lines counts, QList<ClassEntry> &entries, bool firstDay,
+template <typename Lines, typename Entries>
+void readCourses(Lines times, Lines counts, Entries &entries, bool firstDay,
                  const UncountedItemHandler &uncounted, const CourseLineHandler &lineRead)
 {
     while (!times.atEnd()) {
@@ -287,7 +293,7 @@ void buildEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &headCou
 }
 
 void buildEntriesLineByLine(const QString &timeText, const QString &countText,
-                            QList<ClassEntry> &entries, bool firstDay,
+                            QVector<ClassEntry> &entries, bool firstDay,
                             const UncountedItemHandler &uncounted, FirstLines firstLines,
                             const CourseLineHandler &lineRead)
 {

@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -52,9 +53,10 @@ using CourseLineHandler = std::function<void(const BoxLineView &time, const BoxL
 // buildEntries on the boxLines of two trimmed texts, which begin on the box
 // lines firstLines, read one line at a time: after the entries of each line
 // are appended, lineRead is called and may take them out of `entries`, so
-// that memory need not grow with the number of items.
+// that memory need not grow with the number of items. A vector, so that an
+// entry is not a block of memory of its own.
 void buildEntriesLineByLine(const QString &timeText, const QString &countText,
-                            QList<ClassEntry> &entries, bool firstDay,
+                            QVector<ClassEntry> &entries, bool firstDay,
                             const UncountedItemHandler &uncounted, FirstLines firstLines,
                             const CourseLineHandler &lineRead);
 

@@ -51,8 +51,9 @@ QString normalised(const QString &item)
         text.replace(QStringLiteral("星期"), QStringLiteral("周"));
     static const QString wide = QStringLiteral("｛｝（），－｜");
     static const QString narrow = QStringLiteral("{}(),-|");
+    // The wide forms are all at U+FF08 or above, where few characters are.
     for (QChar &c : text) {
-        const int i = wide.indexOf(c);
+        const int i = c.unicode() >= 0xFF08 ? wide.indexOf(c) : -1;
         if (i >= 0)
             c = narrow.at(i);
     }

@@ -7,15 +7,18 @@
 
 #include <QStringRef>
 
-// The common class-time item, such as "周一第1,2节{第1-8周}" or "周三3节{5周}",
-// read straight from its characters: no pattern, no copy. Most items of a
-// long course list are of this kind, and the patterns cost far more.
+// The common class-time item, such as "周一第1,2节{第1-8周}", "周三3节{5周}" or
+// "星期四第8,9节{第2-8周|双周}", read straight from its characters: no pattern,
+// no copy. Nearly every item of a long course list is of this kind, and the
+// patterns cost far more.
 //
 // Gives true and sets *entry only where the grammar (parseTimeItem) reads
-// the item, and then to exactly the entry it reads, `students` included.
-// Gives false, leaving the item to the grammar, for anything else: an item
-// the grammar rewrites first (星期, the week marks), digits other than ASCII,
-// a number of ten digits or more, and whatever does not fit.
+// the item, and then to exactly the entry it reads, `students` and the
+// odd/even flags included: a leading 星期 is read as 周, and the grammar's
+// marks (|双周 (双) （双） |单周 (单) （单）) are taken wherever they stand
+// between two of its elements. Gives false, leaving the item to the grammar,
+// for anything else: a mark inside a number, digits other than ASCII, a
+// number of ten digits or more, and whatever does not fit.
 bool readWellFormedItem(const QStringRef &item, int students, bool firstDay, ClassEntry *entry);
 
 #endif // WELLFORMEDITEM_H
