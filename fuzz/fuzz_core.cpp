@@ -242,7 +242,8 @@ void checkEntries(const QList<BoxLine> &timeLines, const QList<BoxLine> &countLi
         const int students = plainHeadCount(countLine, &countNamed, &countKind);
         const int timeLine = timeLines.at(line).line;
         const int headCountLine = line < countLines.size() ? countLines.at(line).line : belowCounts;
-        belowCounts = headCountLine + 1;
+        // Below a spreadsheet cell of several lines, the next line is below all of them.
+        belowCounts = headCountLine + (line < countLines.size() ? countLines.at(line).lines : 1);
         bool allBlank = true;
         bool anyRead = false;
         checkWellFormedReading(timeLines.at(line).text, countLine, students);

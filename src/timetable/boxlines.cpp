@@ -96,7 +96,7 @@ QList<BoxLine> boxLines(const QString &text, Column column, int firstLine)
     QList<BoxLine> lines;
     for (BoxLineReader reader(text, column, firstLine); !reader.atEnd();) {
         const BoxLineView course = reader.take();
-        lines.append({course.text.toString(), course.line});
+        lines.append({course.text.toString(), course.line, course.lines});
     }
     return lines;
 }

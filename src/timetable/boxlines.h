@@ -19,11 +19,12 @@ struct BoxLine
 {
     QString text;
     int line = 1;
+    int lines = 1; // how many box lines it takes
 };
 
 inline bool operator==(const BoxLine &a, const BoxLine &b)
 {
-    return a.text == b.text && a.line == b.line;
+    return a.text == b.text && a.line == b.line && a.lines == b.lines;
 }
 
 // A course line where it stands: in the box text, or for a spreadsheet

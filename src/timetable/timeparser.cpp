@@ -223,7 +223,7 @@ public:
         if (atEnd())
             return {QStringRef(), below++};
         const BoxLine &line = lines->at(next++);
-        below = line.line + 1;
+        below = line.line + line.lines;
         return {QStringRef(&line.text), line.line, QStringRef(&line.text)};
     }
 
