@@ -238,7 +238,7 @@ int main(int argc, char *argv[])
     TermCourses termCourses;
     TermTotals term{};
     if (listCourses)
-        termCourses = coursesOfTexts(timeText, countText, mondayFirst, notice, firstLines);
+        termCourses = coursesOfTexts(timeText, countText, mondayFirst, notice, firstLines, gridPeriod);
     else
         term = termOfTexts(timeText, countText, mondayFirst, notice, firstLines,
                            options.isSet(xlsx) ? &termCourses : nullptr);

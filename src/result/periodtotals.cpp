@@ -58,8 +58,6 @@ void readTexts(const QString &timeText, const QString &countText, bool firstDay,
                const UncountedItemHandler &uncounted, FirstLines firstLines, TermTotals *term,
                TermCourses *courses)
 {
-    if (courses)
-        *courses = TermCourses(timeText, firstDay);
     QVector<ClassEntry> lineEntries;
     buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines,
                            [&](const BoxLineView &time, const BoxLineView &headCount) {
@@ -87,14 +85,17 @@ TermTotals termOfTexts(const QString &timeText, const QString &countText, bool f
                        TermCourses *courses)
 {
     TermTotals term{};
+    if (courses)
+        *courses = TermCourses(timeText, firstDay);
     readTexts(timeText, countText, firstDay, uncounted, firstLines, &term, courses);
     return term;
 }
 
 TermCourses coursesOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                           const UncountedItemHandler &uncounted, FirstLines firstLines)
+                           const UncountedItemHandler &uncounted, FirstLines firstLines,
+                           int period)
 {
-    TermCourses courses;
+    TermCourses courses(timeText, firstDay, period);
     readTexts(timeText, countText, firstDay, uncounted, firstLines, nullptr, &courses);
     return courses;
 }

@@ -44,8 +44,10 @@ TermTotals termOfTexts(const QString &timeText, const QString &countText, bool f
                        const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {},
                        TermCourses *courses = nullptr);
 
-// The courses of the same reading alone, where no totals are wanted.
+// The courses of one reported period of the same reading alone, where no
+// totals are wanted.
 TermCourses coursesOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                           const UncountedItemHandler &uncounted, FirstLines firstLines);
+                           const UncountedItemHandler &uncounted, FirstLines firstLines,
+                           int period);
 
 #endif // PERIODTOTALS_H

@@ -16,9 +16,10 @@ bool countsIn(const ClassEntry &entry, int week, int day, int period)
 
 } // namespace
 
-TermCourses::TermCourses(const QString &timeText, bool firstDay)
+TermCourses::TermCourses(const QString &timeText, bool firstDay, int period)
     : timeText(timeText)
     , firstDay(firstDay)
+    , period(period)
 {
 }
 
@@ -27,7 +28,8 @@ void TermCourses::add(const BoxLineView &time, const BoxLineView &headCount,
 {
     const int firstEntry = entries.size();
     for (const ClassEntry &entry : lineEntries) {
-        if (isReportedPeriod(entry.lastPeriod) && entry.day >= int(firstDay)
+        if ((period == 0 ? isReportedPeriod(entry.lastPeriod) : entry.lastPeriod == period)
+            && entry.day >= int(firstDay)
             && entry.day <= int(firstDay) + 6)
             entries.append(entry);
     }
@@ -69,7 +71,10 @@ QVector<CourseInCell> TermCourses::inCell(int week, int column, int period) cons
 QString TermCourses::classTime(int index) const
 {
     const Kept &course = kept.at(index);
-    QString text = timeText.mid(course.sourceStart, course.sourceSize);
+    const QStringRef source = timeText.midRef(course.sourceStart, course.sourceSize);
+    if (!course.cell && !source.contains(QLatin1Char('\t')))
+        return source.trimmed().toString();
+    QString text = source.toString();
     if (course.cell) {
         text = text.mid(1, text.size() - 2);
         text.replace(QStringLiteral("\"\""), QStringLiteral("\""));

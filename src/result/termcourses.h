@@ -35,8 +35,9 @@ class TermCourses
 {
 public:
     TermCourses() = default;
-    // `timeText` is the trimmed class-time text that the course lines are read from.
-    TermCourses(const QString &timeText, bool firstDay);
+    // `timeText` is the trimmed class-time text that the course lines are read
+    // from; `period`, when not 0, the one reported period whose courses are kept.
+    TermCourses(const QString &timeText, bool firstDay, int period = 0);
 
     // The course of one line read, with the entries read from it.
     void add(const BoxLineView &time, const BoxLineView &headCount, const QVector<ClassEntry> &entries);
@@ -64,6 +65,7 @@ private:
 
     QString timeText;
     bool firstDay = true;
+    int period = 0;
     QVector<Kept> kept;
     QVector<ClassEntry> entries;
 };
