@@ -95,13 +95,18 @@ public:
 OverviewWindow::OverviewWindow(const TermTotals &term, const TermCourses &courses, bool firstDay,
                                int week, int column, QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , courses(courses)
+    , firstDay(firstDay)
 {
     setWindowTitle(QStringLiteral("全学期概览"));
     tabs = new QTabWidget(this);
     tabs->setAccessibleName(QStringLiteral("节次"));
     tabs->setUsesScrollButtons(false);
     for (int period : reportedPeriods)
-        tabs->addTab(makePage(term, courses, period, firstDay, week, column), periodName(period));
+        tabs->addTab(makePage(term, period, week, column), periodName(period));
+    // A tab's course list is made when the tab is first shown: most are never.
+    addCourseList(tabs->currentIndex());
+    connect(tabs, &QTabWidget::currentChanged, this, &OverviewWindow::addCourseList);
 
     auto *corner = new QWidget(tabs);
     auto *cornerButtons = new QHBoxLayout(corner);
@@ -133,8 +138,7 @@ OverviewWindow::OverviewWindow(const TermTotals &term, const TermCourses &course
     });
 }
 
-QWidget *OverviewWindow::makePage(const TermTotals &term, const TermCourses &courses, int period,
-                                  bool firstDay, int week, int column)
+QWidget *OverviewWindow::makePage(const TermTotals &term, int period, int week, int column)
 {
     auto *page = new QWidget;
     auto *grid = new QTableView(page);
@@ -191,7 +195,6 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, const TermCourses &cou
     const int margin = layout->spacing();
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->addLayout(gridColumn);
-    layout->addLayout(makeCourseList(grid, courses, period, firstDay), 1);
 
     const Peak &fullest = model->peak();
     const QModelIndex opened = week <= model->rowCount() ? model->index(week - 1, column)
@@ -201,19 +204,25 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, const TermCourses &cou
     return page;
 }
 
-// The courses of the grid's current cell, under a line that names the cell.
-QLayout *OverviewWindow::makeCourseList(QTableView *grid, const TermCourses &courses, int period,
-                                        bool firstDay)
+// Beside the grid of a tab, the courses of its current cell, under a line
+// that names the cell.
+void OverviewWindow::addCourseList(int tab)
 {
-    auto *heading = new QLabel;
+    QWidget *page = tabs->widget(tab);
+    if (page->findChild<QTreeView *>())
+        return;
+    auto *grid = page->findChild<QTableView *>();
+    const int period = reportedPeriods.at(std::size_t(tab));
+
+    auto *heading = new QLabel(page);
     heading->setTextFormat(Qt::PlainText);
     heading->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     heading->setWordWrap(true);
-    auto *inputEdited = new QLabel(QStringLiteral("输入框在统计后改过，请重新统计后再定位"));
-    inputEdited->hide();
+    auto *inputEdited = new QLabel(QStringLiteral("输入框在统计后改过，请重新统计后再定位"), page);
+    inputEdited->setVisible(inputWasEdited);
     inputEditedLabels.append(inputEdited);
 
-    auto *list = new CourseListView;
+    auto *list = new CourseListView(page);
     auto *model = new CellCoursesModel(courses, period, list);
     list->setModel(model);
     list->setAccessibleName(QStringLiteral("这一格的课程"));
@@ -225,7 +234,8 @@ QLayout *OverviewWindow::makeCourseList(QTableView *grid, const TermCourses &cou
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setWordWrap(false);
-    // Numbers of six digits; measured once, not row by row, however long the list.
+    // Numbers of six digits and their margins; measured once, not row by row,
+    // however long the list.
     const int numberWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("00000000"));
     list->header()->resizeSection(0, numberWidth);
     list->header()->resizeSection(1, numberWidth);
@@ -252,21 +262,21 @@ QLayout *OverviewWindow::makeCourseList(QTableView *grid, const TermCourses &cou
     connect(list, &QAbstractItemView::activated, this,
             [this, model](const QModelIndex &row) { emit courseChosen(model->course(row.row())); });
 
-    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [=](const QModelIndex &current) {
-                if (!current.isValid())
-                    return;
-                model->setCell(current.row() + 1, current.column());
-                heading->setText(cellCoursesHeading(current.row() + 1, current.column(), period,
-                                                    firstDay, model->students(),
-                                                    model->rowCount()));
-            });
+    const auto listCell = [=](const QModelIndex &current) {
+        if (!current.isValid())
+            return;
+        model->setCell(current.row() + 1, current.column());
+        heading->setText(cellCoursesHeading(current.row() + 1, current.column(), period, firstDay,
+                                            model->students(), model->rowCount()));
+    };
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, listCell);
+    listCell(grid->currentIndex());
 
     auto *layout = new QVBoxLayout;
     layout->addWidget(heading);
     layout->addWidget(inputEdited);
     layout->addWidget(list);
-    return layout;
+    static_cast<QBoxLayout *>(page->layout())->addLayout(layout, 1);
 }
 
 void OverviewWindow::copySelection(QTableView *grid)
@@ -286,6 +296,7 @@ void OverviewWindow::copyPicture()
 
 void OverviewWindow::showInputEdited()
 {
+    inputWasEdited = true;
     for (QLabel *label : qAsConst(inputEditedLabels))
         label->show();
 }

@@ -42,16 +42,17 @@ signals:
     void exportRequested();
 
 private:
-    QWidget *makePage(const TermTotals &term, const TermCourses &courses, int period,
-                      bool firstDay, int week, int column);
-    QLayout *makeCourseList(QTableView *grid, const TermCourses &courses, int period,
-                            bool firstDay);
+    QWidget *makePage(const TermTotals &term, int period, int week, int column);
+    void addCourseList(int tab);
     void copySelection(QTableView *grid);
     void copyPicture();
 
     QTabWidget *tabs = nullptr;
     QLabel *exportedLabel = nullptr;
+    const TermCourses &courses;
+    const bool firstDay;
     QList<QLabel *> inputEditedLabels;
+    bool inputWasEdited = false;
 };
 
 #endif // OVERVIEWWINDOW_H
