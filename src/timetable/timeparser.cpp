@@ -73,6 +73,12 @@ ClassEntry parseItem(QString &item, int students, bool firstDay, bool *matched)
     if (item.contains(QChar(u'单')))
         entry.oddWeeksOnly = takeMarkers(item, oddMarkers);
 
+    // Both forms begin with 周 and end with 周}: what does not, neither
+    // matches, and trying costs a reading of the whole item twice.
+    if (!item.startsWith(QChar(u'周')) || !item.endsWith(QStringLiteral("周}"))) {
+        *matched = false;
+        return entry;
+    }
     Grammar &forms = grammar();
     const bool isRange = forms.weekRange.exactMatch(item);
     if (!isRange && !forms.singleWeek.exactMatch(item)) {
