@@ -6,7 +6,6 @@
 #include "boxlines.h"
 #include "classentry.h"
 
-#include <QList>
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
