@@ -138,9 +138,9 @@ int main(int argc, char *argv[])
                                                    "每周每天的人数，一行一周。"),
                                     QStringLiteral("P"));
     const QCommandLineOption xlsx(QStringLiteral("xlsx"),
-                                  QStringLiteral("把整个学期的表、各节次每周每天的人数、各节次"
-                                                 "人数最多那一格的课程和未计入统计的项目写成"
-                                                 " Excel 工作簿 FILE，不输出到标准输出。"),
+                                  QStringLiteral("写成 Excel 工作簿 FILE：整个学期的表、各节次"
+                                                 "每周每天的人数、各节次人数最多那一格的课程、"
+                                                 "未计入统计的项目；不输出到标准输出。"),
                                   QStringLiteral("FILE"));
     const QCommandLineOption courses(QStringLiteral("courses"),
                                      QStringLiteral("与 --week、--day 和 --period 一起用：列出"
