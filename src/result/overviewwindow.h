@@ -10,7 +10,6 @@
 #include <QWidget>
 
 class QLabel;
-class QLayout;
 class QTabWidget;
 class QTableView;
 
