@@ -25,6 +25,55 @@ bool decode(const char *codecName, const QByteArray &bytes, QString *text)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
+// Well-formed UTF-8 without a byte-order mark, the common file, read in one
+// pass: Chinese text is mostly three-byte sequences, which the toolkit's
+// conversion reads slowly. Whatever else it meets (a sequence cut short or
+// overlong, a surrogate, a code beyond U+10FFFF, a byte-order mark) it
+// leaves to the toolkit.
+bool decodeWellFormedUtf8(const QByteArray &bytes, QString *text)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return false;
+    const auto *in = reinterpret_cast<const uchar *>(bytes.constData());
+    const auto *const end = in + bytes.size();
+    // No sequence gives more UTF-16 units than it has bytes.
+    QString decoded(bytes.size(), Qt::Uninitialized);
+    ushort *const begin = decoded.data_ptr()->data();
+    ushort *out = begin;
+    // The bytes end in a '\0', which no sequence takes: one cut short by the
+    // end stops there, without a look beyond it.
+    const auto follows = [&](int n) { return (in[n] & 0xC0) == 0x80; };
+    while (in < end) {
+        const uint lead = *in;
+        if (lead < 0x80) {
+            *out++ = ushort(lead);
+            in += 1;
+        } else if (lead >= 0xE0 && lead < 0xF0 && follows(1) && follows(2)) {
+            const uint c = (lead & 0x0F) << 12 | (in[1] & 0x3F) << 6 | (in[2] & 0x3F);
+            if (c < 0x800 || QChar::isSurrogate(c))
+                return false;
+            *out++ = ushort(c);
+            in += 3;
+        } else if (lead >= 0xC2 && lead < 0xE0 && follows(1)) {
+            *out++ = ushort((lead & 0x1F) << 6 | (in[1] & 0x3F));
+            in += 2;
+        } else if (lead >= 0xF0 && lead < 0xF5 && follows(1) && follows(2) && follows(3)) {
+            const uint c = (lead & 0x07) << 18 | (in[1] & 0x3F) << 12 | (in[2] & 0x3F) << 6
+                    | (in[3] & 0x3F);
+            if (c < 0x10000 || c > 0x10FFFF)
+                return false;
+            *out++ = QChar::highSurrogate(c);
+            *out++ = QChar::lowSurrogate(c);
+            in += 4;
+        } else {
+            return false;
+        }
+    }
+    decoded.resize(int(out - begin));
+    *text = std::move(decoded);
+    return true;
+}
+
 // The toolkit's fast conversion puts a replacement character where a
 // sequence is invalid or cut short, and reads a valid text exactly as the
 // codec does, byte-order mark included. Only a text that then holds a
@@ -32,6 +81,8 @@ bool decode(const char *codecName, const QByteArray &bytes, QString *text)
 // codec's strict look.
 bool decodeUtf8(const QByteArray &bytes, QString *text)
 {
+    if (decodeWellFormedUtf8(bytes, text))
+        return true;
     *text = QString::fromUtf8(bytes.constData(), bytes.size());
     return !text->contains(QChar(QChar::ReplacementCharacter)) || decode("UTF-8", bytes, text);
 }
