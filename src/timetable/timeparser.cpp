@@ -53,6 +53,19 @@ Grammar &grammar()
     return forms;
 }
 
+// Whether either form could match: both begin with 周 and any character,
+// and the rest of each is made of digits and these few characters only. A
+// text that fails this fails both forms, which cost a reading of the whole
+// item each to try.
+bool mayMatch(const QString &item)
+{
+    if (!item.startsWith(QChar(u'周')) || !item.endsWith(QStringLiteral("周}")))
+        return false;
+    static const QString grammarText = QStringLiteral("第节{}周,-");
+    return std::all_of(item.cbegin() + 2, item.cend(),
+                       [](QChar c) { return c.isDigit() || grammarText.contains(c); });
+}
+
 // The grammar's reading of an item, which it rewrites on the way: 星期 as 周
 // and the markers taken out.
 ClassEntry parseItem(QString &item, int students, bool firstDay, bool *matched)
@@ -73,9 +86,7 @@ ClassEntry parseItem(QString &item, int students, bool firstDay, bool *matched)
     if (item.contains(QChar(u'单')))
         entry.oddWeeksOnly = takeMarkers(item, oddMarkers);
 
-    // Both forms begin with 周 and end with 周}: what does not, neither
-    // matches, and trying costs a reading of the whole item twice.
-    if (!item.startsWith(QChar(u'周')) || !item.endsWith(QStringLiteral("周}"))) {
+    if (!mayMatch(item)) {
         *matched = false;
         return entry;
     }
@@ -151,6 +162,10 @@ int itemEnd(const QStringRef &line, int start, int *next)
     const int size = line.size();
     for (int i = start; i < size; ++i) {
         const QChar c = text[i];
+        // Most characters are digits, commas or Chinese, below and between
+        // the four looked for.
+        if (c < QLatin1Char(';') || (c > QLatin1Char('}') && c < QChar(u'；')))
+            continue;
         if (c == QLatin1Char(';') || c == QChar(u'；')) {
             *next = i + 1;
             return i;
@@ -186,7 +201,9 @@ void appendCourse(const BoxLineView &time, const BoxLineView &count, bool firstD
     bool hasReadTime = false;
     // Item by item, without a list of them: lines are many and mostly short.
     for (int start = 0, next = 0; start >= 0; start = next) {
-        const QStringRef item = time.text.mid(start, itemEnd(time.text, start, &next) - start);
+        // The bounds are known good: no need for mid(), which is not inline.
+        const QStringRef item(time.text.string(), time.text.position() + start,
+                              itemEnd(time.text, start, &next) - start);
         const int first = entries.size();
         const bool read = appendItem(item, students, firstDay, entries);
         // A trailing ";" or an empty line leaves a blank item: not worth a word.
