@@ -77,7 +77,7 @@ BoxLineView BoxLineReader::take()
         return {QStringRef(), line++};
     bool isCell = false;
     const int end = courseLineEnd(*text, next, &isCell);
-    const QStringRef span = text->midRef(next, end - next);
+    const QStringRef span(text, next, end - next);
     BoxLineView course{span, line, span};
     // Only a cell holds line feeds: a plain line ends at the first.
     if (isCell) {
