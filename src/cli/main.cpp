@@ -227,11 +227,12 @@ int main(int argc, char *argv[])
     UncountedTally counts{};
     QByteArray uncountedLines;
     QList<UncountedItem> uncounted;
+    const bool keepUncounted = options.isSet(xlsx);
     const auto notice = [&](const UncountedItem &item) {
         ++counts[item.kind];
         uncountedLines += '\n';
         uncountedLines += uncountedLine(item).toUtf8();
-        if (options.isSet(xlsx))
+        if (keepUncounted)
             uncounted.append(item);
     };
     // Courses are kept only where they are listed, and a list of courses needs no totals.

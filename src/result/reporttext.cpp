@@ -5,6 +5,8 @@
 #include "boxlines.h"
 #include "weekdays.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 constexpr int alwaysExportedWeeks = 18;
@@ -143,20 +145,20 @@ QString uncountedDescription(const UncountedItem &item)
     case UncountedItem::UnreadTime:
         return text;
     case UncountedItem::NoTeachingWeek:
-        return QStringLiteral("%1（不在第 1–29 周内）").arg(text);
+        return text + QStringLiteral("（不在第 1–29 周内）");
     case UncountedItem::UnreadHeadCount:
-        return QStringLiteral("人数“%1”不是整数，按 0 人计").arg(text);
+        return QStringLiteral("人数“") + text + QStringLiteral("”不是整数，按 0 人计");
     case UncountedItem::HeadCountTooLarge:
-        return QStringLiteral("人数“%1”超出范围，按 0 人计").arg(text);
+        return QStringLiteral("人数“") + text + QStringLiteral("”超出范围，按 0 人计");
     case UncountedItem::BlankHeadCount:
         return QStringLiteral("人数为空，按 0 人计");
     case UncountedItem::NoClassTime:
-        return QStringLiteral("没有上课时间，%1 人未计入").arg(text);
+        return QStringLiteral("没有上课时间，") + text + QStringLiteral(" 人未计入");
     }
     return QString();
 }
 
 QString uncountedLine(const UncountedItem &item)
 {
-    return QStringLiteral("第%1行：").arg(item.line) + uncountedDescription(item);
+    return QStringLiteral("第") % number(item.line) % QStringLiteral("行：") % uncountedDescription(item);
 }
