@@ -97,8 +97,10 @@ FoundMarks takeMarks(QString &text)
             ++at;
             continue;
         }
+        const QStringView rest = QStringView(text).mid(at);
         const auto mark = std::find_if(marks.cbegin(), marks.cend(), [&](const Mark &m) {
-            return text.midRef(at).startsWith(m.text);
+            return rest.size() >= m.text.size()
+                    && std::equal(m.text.cbegin(), m.text.cend(), rest.cbegin());
         });
         if (mark == marks.cend()) {
             ++at;
@@ -163,11 +165,17 @@ int digitsAt(const QStringRef &text, int at)
     return end - at;
 }
 
-// An optional 第, a week or a range of weeks, an optional 周.
-bool readWeeks(QString part, bool last, ClassEntry &entry)
+// An optional 第, a week or a range of weeks, an optional 周; a "|" is
+// ignored wherever it stands.
+bool readWeeks(const QStringRef &written, bool last, ClassEntry &entry)
 {
-    part.remove(QLatin1Char('|'));
-    QStringRef text = QStringRef(&part).trimmed();
+    QString withoutBars;
+    QStringRef text = written;
+    if (written.contains(QLatin1Char('|'))) {
+        withoutBars = written.toString().remove(QLatin1Char('|'));
+        text = QStringRef(&withoutBars);
+    }
+    text = text.trimmed();
     if (text.startsWith(QChar(u'第')))
         text = text.mid(1);
     const bool endsInWeek = text.endsWith(QChar(u'周'));
@@ -212,7 +220,7 @@ QList<ClassEntry> readTolerantItem(const QString &item, int students, bool first
         return {};
 
     QList<ClassEntry> entries;
-    const QString weekList = text.mid(open + 1, close - open - 1);
+    const QStringRef weekList(&text, open + 1, close - open - 1);
     int part = 0;
     int start = 0;
     for (;;) {
