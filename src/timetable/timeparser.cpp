@@ -206,8 +206,9 @@ void appendCourse(const BoxLineView &time, const BoxLineView &count, bool firstD
                               itemEnd(time.text, start, &next) - start);
         const int first = entries.size();
         const bool read = appendItem(item, students, firstDay, entries);
-        // A trailing ";" or an empty line leaves a blank item: not worth a word.
-        if (!uncounted || isBlank(item))
+        // A trailing ";" or an empty line leaves a blank item: not worth a
+        // word. An item read is never blank.
+        if (!uncounted || (!read && isBlank(item)))
             continue;
         hasClassTime = true;
         const ClassEntry &entry = entries.constLast();
