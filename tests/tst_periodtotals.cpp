@@ -143,6 +143,21 @@ void TestPeriodTotals::termTotals_data()
     QTest::newRow("first and last teaching week")
             << QList<ClassEntry>{makeEntry(1, 1, 2, 5, 1), makeEntry(29, 40, 5, 9, 1), makeEntry(30, 40, 3, 9, 1)}
             << true << QStringList{QStringLiteral("1/1"), QStringLiteral("29/4")};
+
+    const auto mondays = [](int firstWeek) {
+        QStringList cells;
+        for (int week = firstWeek; week <= lastTeachingWeek; week += 2)
+            cells.append(QStringLiteral("%1/0").arg(week));
+        return cells;
+    };
+    QTest::newRow("even weeks from week 1")
+            << QList<ClassEntry>{makeEntry(1, 29, 1, 4, 1, true, false)} << true << mondays(2);
+    QTest::newRow("odd weeks from week 2")
+            << QList<ClassEntry>{makeEntry(2, 29, 1, 4, 1, false, true)} << true << mondays(3);
+    QTest::newRow("odd weeks, every week number")
+            << QList<ClassEntry>{makeEntry(INT_MIN, INT_MAX, 1, 4, 1, false, true)} << true << mondays(1);
+    QTest::newRow("odd weeks from the largest week number")
+            << QList<ClassEntry>{makeEntry(INT_MAX, INT_MAX, 1, 4, 1, false, true)} << true << QStringList();
 }
 
 void TestPeriodTotals::termTotals()

@@ -44,12 +44,9 @@ void addToTerm(TermTotals &term, const Entries &entries, bool firstDay)
         if (!total || entry.day < int(firstDay) || entry.day > int(firstDay) + 6)
             continue;
         const int d = entry.day - int(firstDay);
-        const int firstWeek = qMax(1, entry.weekFrom);
-        const int lastWeek = qMin(lastTeachingWeek, entry.weekTo);
-        for (int week = firstWeek; week <= lastWeek; ++week) {
-            if (takesPlaceIn(entry, week))
-                term[week - 1][d].*total += entry.students;
-        }
+        const TeachingWeeks weeks = teachingWeeks(entry);
+        for (int week = weeks.first; week <= weeks.last; week += weeks.step)
+            term[week - 1][d].*total += entry.students;
     }
 }
 

@@ -4,10 +4,6 @@
 
 bool takesPlaceInTerm(const ClassEntry &entry)
 {
-    const int lastWeek = qMin(lastTeachingWeek, entry.weekTo);
-    for (int week = qMax(1, entry.weekFrom); week <= lastWeek; ++week) {
-        if (takesPlaceIn(entry, week))
-            return true;
-    }
-    return false;
+    const TeachingWeeks weeks = teachingWeeks(entry);
+    return weeks.first <= weeks.last;
 }

@@ -36,6 +36,28 @@ inline bool takesPlaceIn(const ClassEntry &entry, int week)
     return true;
 }
 
+// The teaching weeks that takesPlaceIn takes in, found without asking week
+// by week: from `first` to `last` by `step`, none when first > last.
+struct TeachingWeeks
+{
+    int first;
+    int last;
+    int step;
+};
+
+inline TeachingWeeks teachingWeeks(const ClassEntry &entry)
+{
+    TeachingWeeks weeks{qMax(1, entry.weekFrom), qMin(lastTeachingWeek, entry.weekTo), 1};
+    if (entry.evenWeeksOnly && entry.oddWeeksOnly) {
+        weeks.last = 0;
+    } else if ((entry.evenWeeksOnly || entry.oddWeeksOnly) && weeks.first <= weeks.last) {
+        weeks.step = 2;
+        if (bool(weeks.first & 1) != entry.oddWeeksOnly)
+            ++weeks.first;
+    }
+    return weeks;
+}
+
 // Whether they take in any teaching week at all.
 bool takesPlaceInTerm(const ClassEntry &entry);
 
