@@ -40,9 +40,7 @@ bool decodeWellFormedUtf8(const QByteArray &bytes, QString *text)
     QString decoded(bytes.size(), Qt::Uninitialized);
     ushort *const begin = decoded.data_ptr()->data();
     ushort *out = begin;
-    // The bytes end in a '\0', which no sequence takes: one cut short by the
-    // end stops there, without a look beyond it.
-    const auto follows = [&](int n) { return (in[n] & 0xC0) == 0x80; };
+    const auto follows = [&](int n) { return n < end - in && (in[n] & 0xC0) == 0x80; };
     while (in < end) {
         const uint lead = *in;
         if (lead < 0x80) {
