@@ -46,6 +46,7 @@ void TestPastedText::decodedText_data()
             << QByteArrayLiteral("\x81\x30\x81\x30\xD6\xDC") << QStringLiteral("\u0080周");
     QTest::newRow("UTF-16 little-endian") << utf16(twoLines, true) << twoLines;
     QTest::newRow("UTF-16 big-endian") << utf16(twoLines, false) << twoLines;
+    QTest::newRow("UTF-8 of two, three and four bytes") << QStringLiteral("·周𠜎").toUtf8() << QStringLiteral("·周𠜎");
     QTest::newRow("valid UTF-8 is read as UTF-8") << QByteArrayLiteral("\xE5\x91\xA8") << QStringLiteral("周");
 
     // Line breaks of every kind become line feeds, one each.
@@ -86,6 +87,7 @@ void TestPastedText::notText_data()
 
     QTest::newRow("invalid in both encodings") << QByteArrayLiteral("20\n\xFF\xFF\n30");
     QTest::newRow("lone 0x80") << QByteArrayLiteral("\x80");
+    QTest::newRow("surrogate in UTF-8") << QByteArrayLiteral("\xED\xA0\x80");
     QTest::newRow("invalid GB18030 byte after Chinese text") << gb18030(timeLine).append('\xFF');
     QTest::newRow("truncated GB18030 character") << gb18030(timeLine).append('\xD6');
     QTest::newRow("GB18030 four bytes beyond U+10FFFF") << QByteArrayLiteral("\xD6\xDC\xE3\x32\x9A\x36");
