@@ -145,15 +145,15 @@ QString uncountedDescription(const UncountedItem &item)
     case UncountedItem::UnreadTime:
         return text;
     case UncountedItem::NoTeachingWeek:
-        return text + QStringLiteral("（不在第 1–29 周内）");
+        return text % QStringLiteral("（不在第 1–29 周内）");
     case UncountedItem::UnreadHeadCount:
-        return QStringLiteral("人数“") + text + QStringLiteral("”不是整数，按 0 人计");
+        return QStringLiteral("人数“") % text % QStringLiteral("”不是整数，按 0 人计");
     case UncountedItem::HeadCountTooLarge:
-        return QStringLiteral("人数“") + text + QStringLiteral("”超出范围，按 0 人计");
+        return QStringLiteral("人数“") % text % QStringLiteral("”超出范围，按 0 人计");
     case UncountedItem::BlankHeadCount:
         return QStringLiteral("人数为空，按 0 人计");
     case UncountedItem::NoClassTime:
-        return QStringLiteral("没有上课时间，") + text + QStringLiteral(" 人未计入");
+        return QStringLiteral("没有上课时间，") % text % QStringLiteral(" 人未计入");
     }
     return QString();
 }
