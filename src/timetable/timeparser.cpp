@@ -115,22 +115,17 @@ void logUnread(const QString &rewrittenItem)
     qDebug() << "无法正则匹配时间：" << rewrittenItem;
 }
 
-// Appends the entries of one item: the grammar's, or where the grammar
-// leaves it unread, the tolerant reading's. An item that neither reads is
-// logged as the grammar rewrote it and gives one entry in no week. Returns
-// whether the item was read. Only an item that is not well formed is copied.
+// Appends the entries of an item that is not well formed: the grammar's,
+// or where the grammar leaves it unread, the tolerant reading's. An item
+// that neither reads is logged as the grammar rewrote it and gives one entry
+// in no week. Returns whether the item was read.
 template <typename Entries>
 bool appendItem(const QStringRef &item, int students, bool firstDay, Entries &entries)
 {
-    ClassEntry entry;
-    if (readWellFormedItem(item, students, firstDay, &entry)) {
-        entries.append(entry);
-        return true;
-    }
     const QString typed = item.toString();
     QString rewritten = typed;
     bool matched = false;
-    entry = parseItem(rewritten, students, firstDay, &matched);
+    const ClassEntry entry = parseItem(rewritten, students, firstDay, &matched);
     if (!matched) {
         const QList<ClassEntry> read = readTolerantItem(typed, students, firstDay);
         if (!read.isEmpty()) {
@@ -184,6 +179,34 @@ int itemEnd(const QStringRef &line, int start, int *next)
     return size;
 }
 
+// Whether itemEnd would end at `end` the item that a well-formed item read
+// there begins, and where the next begins. Such an item holds no ";" or
+// "；", and its one "}" closes its weeks, with nothing or marks after it: so
+// itemEnd ends it at the first of these that follows, as long as nothing
+// else came between.
+bool endsItem(const QStringRef &line, int end, int *next)
+{
+    const QChar *const text = line.unicode();
+    const int size = line.size();
+    if (end == size) {
+        *next = -1;
+        return true;
+    }
+    if (text[end] == QLatin1Char(';') || text[end] == QChar(u'；')) {
+        *next = end + 1;
+        return true;
+    }
+    if (text[end - 1] != QLatin1Char('}'))
+        return false;
+    int after = end;
+    while (after < size && text[after].isSpace())
+        ++after;
+    if (!startsWeekday(text, size, after))
+        return false;
+    *next = after;
+    return true;
+}
+
 bool isBlank(const QStringRef &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
@@ -202,10 +225,19 @@ void appendCourse(const BoxLineView &time, const BoxLineView &count, bool firstD
     // Item by item, without a list of them: lines are many and mostly short.
     for (int start = 0, next = 0; start >= 0; start = next) {
         // The bounds are known good: no need for mid(), which is not inline.
-        const QStringRef item(time.text.string(), time.text.position() + start,
-                              itemEnd(time.text, start, &next) - start);
+        const QStringRef rest(time.text.string(), time.text.position() + start,
+                              time.text.size() - start);
+        // The common item is read where it stands, before its end is known:
+        // one pass over it, not two.
+        ClassEntry common;
+        const int length = readWellFormedItem(rest, students, firstDay, &common);
+        const bool wellFormed = length >= 0 && endsItem(time.text, start + length, &next);
+        const QStringRef item(rest.string(), rest.position(),
+                              wellFormed ? length : itemEnd(time.text, start, &next) - start);
         const int first = entries.size();
-        const bool read = appendItem(item, students, firstDay, entries);
+        if (wellFormed)
+            entries.append(common);
+        const bool read = wellFormed || appendItem(item, students, firstDay, entries);
         // A trailing ";" or an empty line leaves a blank item: not worth a
         // word. An item read is never blank.
         if (!uncounted || (!read && isBlank(item)))

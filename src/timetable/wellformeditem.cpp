@@ -44,15 +44,21 @@ bool isPeriodSeparator(QChar c)
 class ItemReader
 {
 public:
-    explicit ItemReader(const QStringRef &item) : at(item.unicode()), end(at + item.size()) {}
+    explicit ItemReader(const QStringRef &text)
+        : begin(text.unicode())
+        , at(begin)
+        , end(at + text.size())
+    {
+    }
 
     bool evenWeeks = false;
     bool oddWeeks = false;
 
-    bool atEnd()
+    // How far the item and the marks right after it reach.
+    int length()
     {
         skipMarks();
-        return at == end;
+        return int(at - begin);
     }
 
     // The next character, unread.
@@ -152,6 +158,7 @@ private:
         return true;
     }
 
+    const QChar *const begin;
     const QChar *at;
     const QChar *const end;
 };
@@ -161,30 +168,32 @@ private:
 // The grammar, "周(.)第?([\d,-]+)节\{第?(\d+)(-(\d+))?周\}" as a whole, has one
 // way to match: 第 is neither a digit nor a separator, and the period list
 // ends at 节. Only the weekday is any character; every other one is fixed.
-bool readWellFormedItem(const QStringRef &item, int students, bool firstDay, ClassEntry *entry)
+int readWellFormedItem(const QStringRef &line, int students, bool firstDay, ClassEntry *entry)
 {
-    ItemReader text(item);
+    ItemReader text(line);
     ClassEntry read;
     read.students = students;
     QChar day;
     if (!text.takeWeekWord() || !text.takeWeekday(&day))
-        return false;
+        return -1;
     text.take(QChar(u'第'));
     if (!text.takePeriods(&read.firstPeriod, &read.lastPeriod) || !text.take(QChar(u'节'))
         || !text.take(QLatin1Char('{')))
-        return false;
+        return -1;
     text.take(QChar(u'第'));
     if (!text.takeNumber(&read.weekFrom))
-        return false;
+        return -1;
     read.weekTo = read.weekFrom;
     if (text.take(QLatin1Char('-')) && !text.takeNumber(&read.weekTo))
-        return false;
-    if (!text.take(QChar(u'周')) || !text.take(QLatin1Char('}')) || !text.atEnd())
-        return false;
+        return -1;
+    if (!text.take(QChar(u'周')) || !text.take(QLatin1Char('}')))
+        return -1;
 
+    // The marks after the weeks count too.
+    const int length = text.length();
     read.day = dayIndex(day, firstDay);
     read.evenWeeksOnly = text.evenWeeks;
     read.oddWeeksOnly = text.oddWeeks;
     *entry = read;
-    return true;
+    return length;
 }

@@ -12,13 +12,15 @@
 // no copy. Nearly every item of a long course list is of this kind, and the
 // patterns cost far more.
 //
-// Gives true and sets *entry only where the grammar (parseTimeItem) reads
-// the item, and then to exactly the entry it reads, `students` and the
-// odd/even flags included: a leading 星期 is read as 周, and the grammar's
-// marks (|双周 (双) （双） |单周 (单) （单）) are taken wherever they stand
-// between two of its elements. Gives false, leaving the item to the grammar,
-// for anything else: a mark inside a number, digits other than ASCII, a
-// number of ten digits or more, and whatever does not fit.
-bool readWellFormedItem(const QStringRef &item, int students, bool firstDay, ClassEntry *entry);
+// Reads the item that `line` begins with, where it stands: gives its length,
+// the marks right after it included, and sets *entry, only where the grammar
+// (parseTimeItem) reads the item of that length, and then to exactly the
+// entry it reads, `students` and the odd/even flags included: a leading 星期
+// is read as 周, and the grammar's marks (|双周 (双) （双） |单周 (单) （单）)
+// are taken wherever they stand between two of its elements. Gives -1,
+// leaving the item to the grammar, for anything else: a mark inside a
+// number, digits other than ASCII, a number of ten digits or more, and
+// whatever does not fit. An item alone is read when the length is its size.
+int readWellFormedItem(const QStringRef &line, int students, bool firstDay, ClassEntry *entry);
 
 #endif // WELLFORMEDITEM_H
