@@ -343,6 +343,10 @@ void TestTimeParser::parseTimeLine_data()
             << QStringList{QStringLiteral("w1-8 d1 p12-12 s6 even"), QStringLiteral("w0-0 d0 p0-0 s6")}
             << QStringList{QStringLiteral("周二第4节{第1-8周星}")}
             << QStringList{QStringLiteral("星期二第4节{第1-8周星}")};
+    QTest::newRow("a } before 星期 ends an item, one before other text does not")
+            << QStringLiteral("周一第4节{第1周}星期二第4节{第2周}x;周三第4节{第3周}") << QStringLiteral("6")
+            << QStringList{QStringLiteral("w1-1 d1 p4-4 s6"), QStringLiteral("w0-0 d0 p0-0 s6"), QStringLiteral("w3-3 d3 p4-4 s6")}
+            << QStringList{QStringLiteral("周二第4节{第2周}x")} << QStringList{QStringLiteral("星期二第4节{第2周}x")};
     QTest::newRow("a } before a marker does not")
             << QStringLiteral("周一第4节{第1周}(单)周二第4节{第1周}") << QStringLiteral("6")
             << QStringList{QStringLiteral("w0-0 d0 p0-0 s6 odd")}
