@@ -6,7 +6,7 @@
 
 #include "courselist.h"
 #include "pastedtext.h"
-#include "periodtotals.h"
+#include "count.h"
 #include "reporttext.h"
 #include "timeparser.h"
 

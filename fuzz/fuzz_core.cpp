@@ -8,7 +8,8 @@
 // part of the head-count file, which the decoder must then refuse.
 
 #include "pastedtext.h"
-#include "periodtotals.h"
+#include "count.h"
+#include "countchange.h"
 #include "reporttext.h"
 #include "termgrid.h"
 #include "timeparser.h"
@@ -420,6 +421,31 @@ void checkView(const TermTotals &term, int week, int day)
           "the view's last paragraph holds period 12");
 }
 
+// Against the same texts with the first class-time line taken out, which
+// moves every head count up a line: in every cell, the changed courses add
+// up to the change, each of them in one count only.
+void checkChange(const QString &timeText, const QString &countText, FirstLines firstLines)
+{
+    const Count count = countOfTexts(timeText, countText, mondayFirst, firstLines);
+    const int secondLine = timeText.indexOf(QLatin1Char('\n')) + 1;
+    const Count other = countOfTexts(secondLine > 0 ? timeText.mid(secondLine) : QString(), countText,
+                                     mondayFirst, firstLines);
+    const CountChange change(count, QString(), other, QString());
+    for (int week = 1; week <= lastTeachingWeek; ++week) {
+        for (int column = 0; column < 7; ++column) {
+            for (int period : reportedPeriods) {
+                qint64 sum = 0;
+                for (const ChangedCourse &course : change.inCell(week, column, period)) {
+                    check((course.course < 0) != (course.otherCourse < 0), "a changed course is in one count");
+                    sum += course.change;
+                }
+                check(sum == studentsIn(change.term()[week - 1][column], period),
+                      "a cell's changed courses add up to its change");
+            }
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -448,5 +474,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkLineByLine(timeText, countText, firstLines, entries, uncounted);
     checkView(term, 1 + int(size % lastTeachingWeek), mondayFirst + int(size % 7));
     checkNotice(uncounted, tabbedLines(timeText, countText));
+    checkChange(timeText, countText, firstLines);
     return 0;
 }

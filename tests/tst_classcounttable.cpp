@@ -135,6 +135,8 @@ private slots:
     void periodGrid();
     void courses_data();
     void courses();
+    void against_data();
+    void against();
     void periodGridMatchesModel_data();
     void periodGridMatchesModel();
     void lineCountsDiffer_data();
@@ -325,6 +327,31 @@ void TestClassCountTable::courses()
     QCOMPARE(result.out, listed);
 }
 
+// The example with its second course moved from Monday to Wednesday, against the example.
+void TestClassCountTable::against_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("golden");
+
+    QTest::newRow("grid") << QStringList{QStringLiteral("--period"), QStringLiteral("4")} << QStringLiteral("moved-period4.tsv");
+    QTest::newRow("courses") << QStringList{QStringLiteral("--courses"), QStringLiteral("--week"), QStringLiteral("2"), QStringLiteral("--day"),
+                                            QStringLiteral("3"), QStringLiteral("--period"), QStringLiteral("4")}
+                             << QStringLiteral("moved-courses.tsv");
+}
+
+void TestClassCountTable::against()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, golden);
+
+    const QString moved = file(QStringLiteral("moved.txt"), goldenFile(QStringLiteral("moved-times.txt")));
+    const TableRun result = runTable(options + QStringList{QStringLiteral("--against"), timesFile, countsFile, moved, countsFile});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.out, goldenFile(golden));
+}
+
 void TestClassCountTable::periodGridMatchesModel_data()
 {
     QTest::addColumn<quint32>("seed");
@@ -439,6 +466,10 @@ void TestClassCountTable::usageErrors_data()
     QTest::newRow("courses without period")
             << QStringList{QStringLiteral("--courses"), week, QStringLiteral("1"), day, QStringLiteral("1"), times, counts} << QByteArray();
     QTest::newRow("xlsx without a name") << QStringList{xlsx, QString(), times, counts} << QByteArray();
+    const QString against = QStringLiteral("--against");
+    QTest::newRow("against one file") << QStringList{times, counts, against, times} << QByteArray();
+    QTest::newRow("against twice") << QStringList{against, times, counts, against, times, counts, times, counts} << QByteArray();
+    QTest::newRow("against, two from standard input") << QStringList{against, QStringLiteral("-"), counts, times, QStringLiteral("-")} << QByteArray();
     QTest::newRow("counts file not text") << QStringList{times, QStringLiteral("@bad.txt")} << QByteArray("20\n\xFF\xFE\xFD");
     QTest::newRow("times file holds NUL") << QStringList{QStringLiteral("@bad.txt"), counts} << QByteArray("a\0b", 3);
 }

@@ -4,13 +4,12 @@
 // exactly as the desktop program computes it.
 
 #include "boxlines.h"
+#include "count.h"
+#include "countchange.h"
 #include "pastedtext.h"
-#include "periodtotals.h"
 #include "reporttext.h"
 #include "standardstreams.h"
-#include "termcourses.h"
 #include "termgrid.h"
-#include "timeparser.h"
 #include "toolkittexts.h"
 #include "workbook.h"
 
@@ -92,6 +91,106 @@ bool readNumber(const QCommandLineParser &options, const QString &name, int lowe
     return ok && *value >= lowest && *value <= highest;
 }
 
+// Two files of class times and head counts, as read.
+struct Pair
+{
+    QString timesPath;
+    QString countsPath;
+    QString timeText;
+    QString countText;
+    FirstLines firstLines;
+};
+
+bool readPair(Pair *pair, QString *problem)
+{
+    return readInput(pair->timesPath, &pair->timeText, &pair->firstLines.time, problem)
+            && readInput(pair->countsPath, &pair->countText, &pair->firstLines.headCount, problem);
+}
+
+// The line that names a pair's files above what is said of them.
+QString pairHeading(const Pair &pair)
+{
+    return QStringLiteral("%1 和 %2：\n").arg(pair.timesPath, pair.countsPath);
+}
+
+// Says on standard error when the two files differ in line count, under
+// `heading`, and whether several columns were copied into them.
+bool sameLineCounts(const Pair &pair, const QString &heading)
+{
+    const int timeLineCount = boxLineCount(pair.timeText);
+    const int countLineCount = boxLineCount(pair.countText);
+    if (timeLineCount == countLineCount)
+        return true;
+    const QString severalColumns = severalColumnsText(tabbedLines(pair.timeText, pair.countText));
+    write(stderr, heading + QStringLiteral("上课时间数量：%1\n上课人数数量：%2\n")
+                                    .arg(timeLineCount)
+                                    .arg(countLineCount));
+    if (!severalColumns.isEmpty())
+        write(stderr, severalColumns + QLatin1Char('\n'));
+    return false;
+}
+
+// What a pair's reading keeps of its courses: all of them, those of one
+// period alone (then without totals), or none.
+enum { NoCourses = -1, AllCourses = 0 };
+
+// Reads a pair into a count and writes its notice to standard error, under
+// `heading` when there is one. The notice is kept as compact UTF-8 lines: a
+// million uncounted lines must not take a million list entries; the items
+// themselves are kept only for the workbook, which lists them.
+Count readCount(const Pair &pair, int coursesPeriod, bool keepUncounted, const QString &heading)
+{
+    Count count;
+    count.tabbed = tabbedLines(pair.timeText, pair.countText);
+    UncountedTally counts{};
+    QByteArray uncountedLines;
+    const auto notice = [&](const UncountedItem &item) {
+        ++counts[item.kind];
+        uncountedLines += '\n';
+        uncountedLines += uncountedLine(item).toUtf8();
+        if (keepUncounted)
+            count.uncounted.append(item);
+    };
+    if (coursesPeriod > AllCourses)
+        count.courses = coursesOfTexts(pair.timeText, pair.countText, mondayFirst, notice,
+                                       pair.firstLines, coursesPeriod);
+    else
+        count.term = termOfTexts(pair.timeText, pair.countText, mondayFirst, notice, pair.firstLines,
+                                 coursesPeriod == AllCourses ? &count.courses : nullptr);
+    const QString severalColumns = severalColumnsText(count.tabbed);
+    if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
+        write(stderr, heading + uncountedHeading(counts, count.tabbed));
+        writeUtf8(stderr, uncountedLines);
+        write(stderr, QStringLiteral("\n"));
+    }
+    return count;
+}
+
+// "--against OLD_TIMES OLD_COUNTS" takes two values, which the parser
+// cannot: the second is taken out here and returned, the first is left to
+// the parser as the option's value. Nothing is taken out when the option is
+// not given; *problem tells when it is given without two files or twice.
+QString takeOldCounts(QStringList *arguments, QString *problem)
+{
+    QString oldCounts;
+    for (int i = 1; i < arguments->size(); ++i) {
+        const QString &argument = arguments->at(i);
+        if (argument == QLatin1String("--"))
+            break;
+        const bool separate = argument == QLatin1String("--against");
+        if (!separate && !argument.startsWith(QLatin1String("--against=")))
+            continue;
+        const int at = separate ? i + 2 : i + 1;
+        if (!oldCounts.isNull() || at >= arguments->size()) {
+            *problem = oldCounts.isNull() ? QStringLiteral("--against 须后跟两个文件：原来的上课时间和上课人数")
+                                          : QStringLiteral("--against 只能给出一次");
+            return QString();
+        }
+        oldCounts = arguments->takeAt(at);
+    }
+    return oldCounts;
+}
+
 // The usage line names the program as it is installed, not by the path it
 // was started by, so that a manual page made from it reads right.
 QString helpText(const QCommandLineParser &options)
@@ -123,6 +222,7 @@ int main(int argc, char *argv[])
             "或用 --week 和 --day 输出某周某天的结果，或用 --period 输出某一节次"
             "各周各天的人数（“全学期概览”的表），或用 --courses 列出某周某天某一节在上课的课程，"
             "或用 --xlsx 把这些表写成 Excel 工作簿。"
+            "用 --against 给出原来的两个文件时，输出的每个数都是变化（现在的减原来的）。"
             "文件名为 - 时读标准输入。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
@@ -152,13 +252,28 @@ int main(int argc, char *argv[])
     options.addOption(day);
     options.addOption(period);
     options.addOption(xlsx);
+    const QCommandLineOption against(
+            QStringLiteral("against"),
+            QStringLiteral("与原来的上课时间文件 OLD_TIMES 和上课人数文件 OLD_COUNTS（紧跟在后面的"
+                           "两个文件）比较：输出的表格式不变，每个数都是变化，如“+120”“-479”“0”，"
+                           "周数取两次统计中较多的；与 --courses 一起用时列出这一格有变化的课程："
+                           "变化、现在的行号、原来的行号和上课时间，变化大的在前；与 --xlsx "
+                           "一起用时，工作簿多一张“变化”表。"),
+            QStringLiteral("OLD_TIMES OLD_COUNTS"));
     options.addOption(courses);
+    options.addOption(against);
     options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
                                   QStringLiteral("上课时间，一行一门课。"));
     options.addPositionalArgument(QStringLiteral("COUNTS_FILE"),
                                   QStringLiteral("上课人数，一行一个数字。"));
 
-    if (!options.parse(QCoreApplication::arguments()))
+    QStringList arguments = QCoreApplication::arguments();
+    QString problem;
+    Pair old;
+    old.countsPath = takeOldCounts(&arguments, &problem);
+    if (!problem.isEmpty())
+        return fail(problem);
+    if (!options.parse(arguments))
         return fail(options.errorText());
     if (options.isSet(help)) {
         write(stdout, helpText(options));
@@ -171,7 +286,10 @@ int main(int argc, char *argv[])
     const QStringList files = options.positionalArguments();
     if (files.size() != 2)
         return fail(QStringLiteral("需要两个文件：上课时间和上课人数"));
-    if (files.at(0) == QLatin1String("-") && files.at(1) == QLatin1String("-"))
+    const bool comparing = options.isSet(against);
+    old.timesPath = options.value(against);
+    const QStringList allFiles = comparing ? files + QStringList{old.timesPath, old.countsPath} : files;
+    if (allFiles.count(QStringLiteral("-")) > 1)
         return fail(QStringLiteral("只有一个文件可以是标准输入（-）"));
     const bool listCourses = options.isSet(courses);
     if (listCourses && options.isSet(xlsx))
@@ -200,73 +318,46 @@ int main(int argc, char *argv[])
     if (dayChosen && !readNumber(options, day.names().first(), 1, 7, &viewDay))
         return fail(QStringLiteral("星期须在 1 到 7 之间：%1").arg(options.value(day)));
 
-    QString timeText;
-    QString countText;
-    FirstLines firstLines;
-    QString problem;
-    if (!readInput(files.at(0), &timeText, &firstLines.time, &problem)
-        || !readInput(files.at(1), &countText, &firstLines.headCount, &problem))
+    Pair pair{files.at(0), files.at(1), QString(), QString(), FirstLines()};
+    if (!readPair(&pair, &problem) || (comparing && !readPair(&old, &problem)))
         return fail(problem);
-
-    const TabbedLines tabbed = tabbedLines(timeText, countText);
-    const QString severalColumns = severalColumnsText(tabbed);
-    const int timeLineCount = boxLineCount(timeText);
-    const int countLineCount = boxLineCount(countText);
-    if (timeLineCount != countLineCount) {
-        write(stderr, QStringLiteral("上课时间数量：%1\n上课人数数量：%2\n")
-                              .arg(timeLineCount)
-                              .arg(countLineCount));
-        if (!severalColumns.isEmpty())
-            write(stderr, severalColumns + QLatin1Char('\n'));
+    // Each pair is named by its files where there are two.
+    const QString oldHeading = pairHeading(old);
+    const bool countsDiffer = !sameLineCounts(pair, comparing ? pairHeading(pair) : QString());
+    if ((comparing && !sameLineCounts(old, oldHeading)) || countsDiffer)
         return LineCountsDiffer;
-    }
 
-    // The notice of the desktop program, kept as compact UTF-8 lines: a
-    // million uncounted lines must not take a million list entries.
-    // The workbook lists them too, so only then are they kept as items.
-    UncountedTally counts{};
-    QByteArray uncountedLines;
-    QList<UncountedItem> uncounted;
-    const bool keepUncounted = options.isSet(xlsx);
-    const auto notice = [&](const UncountedItem &item) {
-        ++counts[item.kind];
-        uncountedLines += '\n';
-        uncountedLines += uncountedLine(item).toUtf8();
-        if (keepUncounted)
-            uncounted.append(item);
-    };
     // Courses are kept only where they are listed, and a list of courses needs no totals.
-    TermCourses termCourses;
-    TermTotals term{};
-    if (listCourses)
-        termCourses = coursesOfTexts(timeText, countText, mondayFirst, notice, firstLines, gridPeriod);
-    else
-        term = termOfTexts(timeText, countText, mondayFirst, notice, firstLines,
-                           options.isSet(xlsx) ? &termCourses : nullptr);
-    if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
-        write(stderr, uncountedHeading(counts, tabbed));
-        writeUtf8(stderr, uncountedLines);
-        write(stderr, QStringLiteral("\n"));
-    }
+    const int coursesPeriod = listCourses ? gridPeriod : options.isSet(xlsx) ? AllCourses : NoCourses;
+    const Count count = readCount(pair, coursesPeriod, options.isSet(xlsx), QString());
+    const CountChange change = comparing ? CountChange(count, pair.timesPath,
+                                                       readCount(old, coursesPeriod, false, oldHeading),
+                                                       old.timesPath)
+                                         : CountChange();
+    const TermTotals &term = comparing ? change.term() : count.term;
+    const int lastWeek = comparing ? change.lastWeek() : lastTableWeek(count.term);
+    const TableCell::Kind numbers = comparing ? TableCell::Change : TableCell::Number;
 
     if (options.isSet(xlsx)) {
         const QString path = options.value(xlsx);
         QString reason;
-        if (!writeWorkbook(path, term, termCourses, mondayFirst, uncounted, tabbed, &reason)) {
+        if (!writeWorkbook(path, count, mondayFirst, comparing ? &change : nullptr, &reason)) {
             write(stderr, QStringLiteral("classcount-table：无法导出到 %1：%2\n").arg(path, reason));
             return BadUsage;
         }
     } else if (listCourses) {
         const int column = viewDay - int(mondayFirst);
-        write(stdout, courseTableText(termCourses, termCourses.inCell(viewWeek, column, gridPeriod)));
+        write(stdout, tableText(comparing ? changedCoursesTable(change, change.inCell(viewWeek, column, gridPeriod))
+                                          : courseTable(count.courses,
+                                                        count.courses.inCell(viewWeek, column, gridPeriod))));
     } else if (oneView) {
         const PeriodTotals &totals = term[viewWeek - 1][viewDay - int(mondayFirst)];
-        write(stdout, viewParagraphs(viewWeek, viewDay, totals).join(QLatin1Char('\n'))
+        write(stdout, viewParagraphs(viewWeek, viewDay, totals, numbers).join(QLatin1Char('\n'))
                               + QLatin1Char('\n'));
     } else if (gridPeriod != 0) {
-        write(stdout, gridText(term, gridPeriod, mondayFirst));
+        write(stdout, tableText(gridTable(term, gridPeriod, mondayFirst, lastWeek, numbers)));
     } else {
-        write(stdout, termTableText(term, mondayFirst));
+        write(stdout, tableText(termTable(term, mondayFirst, lastWeek, numbers)));
     }
     return Success;
 }

@@ -33,8 +33,7 @@ bool mayReplace(QFileDialog *dialog, const QString &path)
 
 } // namespace
 
-QString exportWorkbook(QWidget *window, const TermTotals &term, const TermCourses &courses, bool firstDay,
-                       const QList<UncountedItem> &uncounted, const TabbedLines &tabbed)
+QString exportWorkbook(QWidget *window, const Count &count, bool firstDay, const CountChange *change)
 {
     QFileDialog dialog(window, QStringLiteral("导出 Excel"), suggestedPath(),
                        QStringLiteral("Excel 工作簿 (*.xlsx)"));
@@ -52,7 +51,7 @@ QString exportWorkbook(QWidget *window, const TermTotals &term, const TermCourse
         dialog.selectFile(path);
     }
     QString reason;
-    if (!writeWorkbook(path, term, courses, firstDay, uncounted, tabbed, &reason)) {
+    if (!writeWorkbook(path, count, firstDay, change, &reason)) {
         QMessageBox::warning(window, QStringLiteral("导出失败"),
                              QStringLiteral("无法导出到 %1：%2")
                                      .arg(QDir::toNativeSeparators(path), reason),

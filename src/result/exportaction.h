@@ -3,12 +3,9 @@
 #ifndef EXPORTACTION_H
 #define EXPORTACTION_H
 
-#include "periodtotals.h"
-#include "reporttext.h"
-#include "termcourses.h"
-#include "uncounteditem.h"
+#include "count.h"
+#include "countchange.h"
 
-#include <QList>
 #include <QString>
 
 class QWidget;
@@ -16,8 +13,8 @@ class QWidget;
 // "导出 Excel…": asks where to save the workbook, with the toolkit's save
 // dialog over `window`, and writes it there, under a name that ends in
 // ".xlsx" whatever the dialog made of the suffix; a failure is told in a
-// warning box. Returns the file written, or nothing when none was.
-QString exportWorkbook(QWidget *window, const TermTotals &term, const TermCourses &courses, bool firstDay,
-                       const QList<UncountedItem> &uncounted, const TabbedLines &tabbed);
+// warning box; with `change`, the workbook holds it too. Returns the file
+// written, or nothing when none was.
+QString exportWorkbook(QWidget *window, const Count &count, bool firstDay, const CountChange *change);
 
 #endif // EXPORTACTION_H

@@ -34,8 +34,7 @@ qint64 PeriodTotals::*totalOf(int lastPeriod)
     }
 }
 
-// Adds each entry to every cell of its weekday in the weeks it takes place
-// in: adding the entries of every line in turn gives the totals of them all.
+// Adds each entry to every cell of its weekday in the weeks it takes place in.
 template <typename Entries>
 void addToTerm(TermTotals &term, const Entries &entries, bool firstDay)
 {
@@ -50,23 +49,6 @@ void addToTerm(TermTotals &term, const Entries &entries, bool firstDay)
     }
 }
 
-// The one reading of two texts, line by line, into the totals, the courses or both.
-void readTexts(const QString &timeText, const QString &countText, bool firstDay,
-               const UncountedItemHandler &uncounted, FirstLines firstLines, TermTotals *term,
-               TermCourses *courses)
-{
-    QVector<ClassEntry> lineEntries;
-    buildEntriesLineByLine(timeText, countText, lineEntries, firstDay, uncounted, firstLines,
-                           [&](const BoxLineView &time, const BoxLineView &headCount) {
-        if (term)
-            addToTerm(*term, lineEntries, firstDay);
-        if (courses)
-            courses->add(time, headCount, lineEntries);
-        // Emptied without giving up its array, which the next line reuses.
-        lineEntries.clear();
-    });
-}
-
 } // namespace
 
 // One pass over the entries, not one pass per cell.
@@ -77,22 +59,21 @@ TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay)
     return term;
 }
 
-TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       const UncountedItemHandler &uncounted, FirstLines firstLines,
-                       TermCourses *courses)
+void addEntries(TermTotals &term, const QVector<ClassEntry> &entries, bool firstDay)
 {
-    TermTotals term{};
-    if (courses)
-        *courses = TermCourses(timeText, firstDay);
-    readTexts(timeText, countText, firstDay, uncounted, firstLines, &term, courses);
-    return term;
+    addToTerm(term, entries, firstDay);
 }
 
-TermCourses coursesOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                           const UncountedItemHandler &uncounted, FirstLines firstLines,
-                           int period)
+TermTotals termDifference(const TermTotals &term, const TermTotals &other)
 {
-    TermCourses courses(timeText, firstDay, period);
-    readTexts(timeText, countText, firstDay, uncounted, firstLines, nullptr, &courses);
-    return courses;
+    TermTotals difference{};
+    for (int week = 0; week < lastTeachingWeek; ++week) {
+        for (int d = 0; d < 7; ++d) {
+            const PeriodTotals &a = term[week][d];
+            const PeriodTotals &b = other[week][d];
+            difference[week][d] = {a.period4 - b.period4, a.period5 - b.period5, a.period9 - b.period9,
+                                   a.period11 - b.period11, a.period12 - b.period12};
+        }
+    }
+    return difference;
 }

@@ -4,11 +4,11 @@
 #define PERIODTOTALS_H
 
 #include "classentry.h"
-#include "termcourses.h"
 #include "timeparser.h"
 
 #include <QList>
 #include <QString>
+#include <QVector>
 #include <QtGlobal>
 
 #include <array>
@@ -35,19 +35,11 @@ bool isEmpty(const PeriodTotals &totals);
 using TermTotals = std::array<std::array<PeriodTotals, 7>, lastTeachingWeek>;
 TermTotals termTotals(const QList<ClassEntry> &entries, bool firstDay);
 
-// termTotals of what buildEntries makes of the two texts split into lines,
-// read line by line so that memory grows with the texts and not with their
-// number of items; uncounted items go to `uncounted` one by one, when given.
-// `courses`, when given, keeps the courses of the same reading, so that a
-// cell can name what it adds up.
-TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                       const UncountedItemHandler &uncounted = {}, FirstLines firstLines = {},
-                       TermCourses *courses = nullptr);
+// Adds the entries to the term, as termTotals adds them up: adding the
+// entries of every line in turn gives the totals of them all.
+void addEntries(TermTotals &term, const QVector<ClassEntry> &entries, bool firstDay);
 
-// The courses of one reported period of the same reading alone, where no
-// totals are wanted.
-TermCourses coursesOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                           const UncountedItemHandler &uncounted, FirstLines firstLines,
-                           int period);
+// Cell by cell, the students of `term` less those of `other`.
+TermTotals termDifference(const TermTotals &term, const TermTotals &other);
 
 #endif // PERIODTOTALS_H

@@ -39,16 +39,17 @@ QString shown(const QString &item)
 
 } // namespace
 
-QStringList viewParagraphs(int week, int day, const PeriodTotals &totals)
+QStringList viewParagraphs(int week, int day, const PeriodTotals &totals, TableCell::Kind numbers)
 {
+    const auto figure = [numbers](qint64 value) { return cellText(numberCell(value, numbers)); };
     return {
         QStringLiteral("第") + number(week) + QStringLiteral("周 星期") + dayName(day)
                 + QStringLiteral("：\n"),
-        QStringLiteral("上午第 4节：") + number(totals.period4) + QStringLiteral(" 人\n"),
-        QStringLiteral("上午第 5节：") + number(totals.period5) + QStringLiteral(" 人\n"),
-        QStringLiteral("下午第 9节：") + number(totals.period9) + QStringLiteral(" 人\n"),
-        QStringLiteral("晚上第11节：") + number(totals.period11) + QStringLiteral(" 人\n"),
-        QStringLiteral("晚上第12节：") + number(totals.period12) + QStringLiteral(" 人"),
+        QStringLiteral("上午第 4节：") + figure(totals.period4) + QStringLiteral(" 人\n"),
+        QStringLiteral("上午第 5节：") + figure(totals.period5) + QStringLiteral(" 人\n"),
+        QStringLiteral("下午第 9节：") + figure(totals.period9) + QStringLiteral(" 人\n"),
+        QStringLiteral("晚上第11节：") + figure(totals.period11) + QStringLiteral(" 人\n"),
+        QStringLiteral("晚上第12节：") + figure(totals.period12) + QStringLiteral(" 人"),
     };
 }
 
@@ -62,30 +63,29 @@ int lastTableWeek(const TermTotals &term)
     return qBound(alwaysExportedWeeks + 1, lastBusyWeek + 1, lastTeachingWeek);
 }
 
-QString termTableText(const TermTotals &term, bool firstDay)
+Table termTable(const TermTotals &term, bool firstDay, int lastWeek, TableCell::Kind numbers)
 {
-    const int lastWeek = lastTableWeek(term);
-    const QChar tab = QLatin1Char('\t');
-
-    // Appended piece by piece: a chain of "+" would make a new string for
-    // every piece of every row.
-    QString text = QStringLiteral("周数\t星期\t上午4\t上午5\t下午9\t晚上11\t晚上12\n");
-    text.reserve(text.size() + 7 * lastWeek * 48);
+    Table table{{QStringLiteral("周数"), QStringLiteral("星期"), QStringLiteral("上午4"),
+                 QStringLiteral("上午5"), QStringLiteral("下午9"), QStringLiteral("晚上11"),
+                 QStringLiteral("晚上12")},
+                {}};
+    table.rows.reserve(7 * lastWeek);
     for (int week = 1; week <= lastWeek; ++week) {
-        const QString weekLabel = QStringLiteral("第") + number(week) + QStringLiteral("周\t星期");
+        const TableCell weekLabel = textCell(QStringLiteral("第") + number(week) + QStringLiteral("周"));
         for (int d = 0; d < 7; ++d) {
             const PeriodTotals &totals = term[week - 1][d];
-            text += weekLabel;
-            text += dayName(firstDay + d);
-            for (qint64 value : {totals.period4, totals.period5, totals.period9,
-                                 totals.period11, totals.period12}) {
-                text += tab;
-                text += number(value);
-            }
-            text += QLatin1Char('\n');
+            table.rows.append({weekLabel, textCell(QStringLiteral("星期") + dayName(firstDay + d)),
+                               numberCell(totals.period4, numbers), numberCell(totals.period5, numbers),
+                               numberCell(totals.period9, numbers), numberCell(totals.period11, numbers),
+                               numberCell(totals.period12, numbers)});
         }
     }
-    return text;
+    return table;
+}
+
+QString termTableText(const TermTotals &term, bool firstDay)
+{
+    return tableText(termTable(term, firstDay, lastTableWeek(term)));
 }
 
 UncountedTally tally(const QList<UncountedItem> &items)

@@ -4,6 +4,7 @@
 #define REPORTTEXT_H
 
 #include "periodtotals.h"
+#include "table.h"
 #include "uncounteditem.h"
 
 #include <QString>
@@ -11,15 +12,21 @@
 
 #include <array>
 
-// The six paragraphs of the result view for one week and weekday.
-QStringList viewParagraphs(int week, int day, const PeriodTotals &totals);
+// The six paragraphs of the result view for one week and weekday, its
+// numbers written as `numbers` says.
+QStringList viewParagraphs(int week, int day, const PeriodTotals &totals,
+                           TableCell::Kind numbers = TableCell::Number);
 
 // The last week of the term table: weeks 1 to 18 always, then through the
 // first empty week from 19 on after which no week has a class, or week 29.
 int lastTableWeek(const TermTotals &term);
 
-// The term table for a spreadsheet: a header line, then one line per week and
-// weekday, seven tab-separated fields, every line ended by "\n".
+// The term table for a spreadsheet: a header, then a row per week and
+// weekday of weeks 1 to lastWeek, seven fields each.
+Table termTable(const TermTotals &term, bool firstDay, int lastWeek,
+                TableCell::Kind numbers = TableCell::Number);
+
+// The term table through lastTableWeek as tab-separated text.
 QString termTableText(const TermTotals &term, bool firstDay);
 
 // How many uncounted items there are of each kind, by UncountedItem::Kind.

@@ -51,10 +51,7 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
 {
     // Parsed before the widgets are made: uncounted items add a notice under
     // them. The view, the table, the overview and the workbook all read these totals.
-    term = termOfTexts(timeText, countText, firstDay,
-                       [&](const UncountedItem &item) { uncounted.append(item); }, firstLines,
-                       &courses);
-    tabbed = tabbedLines(timeText, countText);
+    count = countOfTexts(timeText, countText, firstDay, firstLines);
     setupUi();
     fitToScreen(this);
 }
@@ -102,7 +99,7 @@ void ShowWindow::setupUi()
     row->addWidget(resultView);
     row->addLayout(buttons);
 
-    if (uncounted.isEmpty() && tabbed.time == 0 && tabbed.headCount == 0) {
+    if (count.uncounted.isEmpty() && count.tabbed.time == 0 && count.tabbed.headCount == 0) {
         setLayout(row);
     } else {
         auto *page = new QVBoxLayout(this);
@@ -132,13 +129,13 @@ void ShowWindow::addUncountedNotice(QBoxLayout *page)
     heading->setObjectName(QStringLiteral("uncountedHeading"));
     heading->setTextFormat(Qt::PlainText);
     heading->setWordWrap(true);
-    heading->setText(uncountedHeading(tally(uncounted), tabbed));
+    heading->setText(uncountedHeading(tally(count.uncounted), count.tabbed));
     page->addWidget(heading);
-    if (uncounted.isEmpty())
+    if (count.uncounted.isEmpty())
         return;
 
     QStringList lines;
-    for (const UncountedItem &item : uncounted)
+    for (const UncountedItem &item : qAsConst(count.uncounted))
         lines.append(uncountedLine(item));
     auto *list = new QPlainTextEdit(this);
     list->setObjectName(QStringLiteral("uncountedList"));
@@ -168,7 +165,7 @@ void ShowWindow::slotDayChanged(int row)
 
 void ShowWindow::refreshView()
 {
-    const PeriodTotals &totals = term[currentWeek - 1][currentDay - firstDay];
+    const PeriodTotals &totals = count.term[currentWeek - 1][currentDay - firstDay];
     resultView->clear();
     for (const QString &paragraph : viewParagraphs(currentWeek, currentDay, totals))
         resultView->append(paragraph);
@@ -178,7 +175,7 @@ void ShowWindow::refreshView()
 
 void ShowWindow::slotCopyAll()
 {
-    const QString table = termTableText(term, firstDay);
+    const QString table = termTableText(count.term, firstDay);
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(table, QClipboard::Clipboard);
     // Without a clipboard owner, or when another program takes it at once,
@@ -201,7 +198,7 @@ void ShowWindow::slotCopyAll()
 void ShowWindow::showOverview()
 {
     if (!overview) {
-        overview = new OverviewWindow(term, courses, firstDay, currentWeek,
+        overview = new OverviewWindow(count.term, count.courses, firstDay, currentWeek,
                                       currentDay - int(firstDay), this);
         connect(overview, &OverviewWindow::exportRequested, this,
                 [this] { exportFrom(overview); });
@@ -224,7 +221,7 @@ void ShowWindow::showOverview()
 // tells where it went is shown in both, without a box to close.
 void ShowWindow::exportFrom(QWidget *window)
 {
-    const QString path = exportWorkbook(window, term, courses, firstDay, uncounted, tabbed);
+    const QString path = exportWorkbook(window, count, firstDay, nullptr);
     if (path.isEmpty())
         return;
     const QString line = QStringLiteral("已导出：") + QFileInfo(path).fileName();
@@ -244,7 +241,7 @@ void ShowWindow::showCourse(int index)
         overview->showInputEdited();
         return;
     }
-    const CourseLines &course = courses.course(index);
+    const CourseLines &course = count.courses.course(index);
     selectLines(countBox, course.headCountLine, course.headCountLines);
     // Last: the boxes scroll together, and the class time is what to see.
     selectLines(timeBox, course.line, course.lines);

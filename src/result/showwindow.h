@@ -3,9 +3,7 @@
 #ifndef SHOWWINDOW_H
 #define SHOWWINDOW_H
 
-#include "periodtotals.h"
-#include "reporttext.h"
-#include "termcourses.h"
+#include "count.h"
 #include "timeparser.h"
 
 #include <QDialog>
@@ -60,13 +58,10 @@ private:
     QPushButton *exportButton = nullptr;
     QLabel *exportedLabel = nullptr;
     QPointer<OverviewWindow> overview;
-    TermTotals term{};
-    TermCourses courses;
+    Count count;
     QPointer<QTextEdit> timeBox;
     QPointer<QTextEdit> countBox;
     bool inputEdited = false;
-    QList<UncountedItem> uncounted;
-    TabbedLines tabbed;
     bool firstDay = true;
     int currentWeek = 1;
     int currentDay = 1;

@@ -45,20 +45,10 @@ void TermCourses::add(const BoxLineView &time, const BoxLineView &headCount,
 
 QVector<CourseInCell> TermCourses::inCell(int week, int column, int period) const
 {
-    const int day = column + int(firstDay);
     QVector<CourseInCell> found;
     for (int index = 0; index < kept.size(); ++index) {
-        const Kept &course = kept.at(index);
         qint64 students = 0;
-        bool counts = false;
-        for (int i = course.firstEntry; i < course.firstEntry + course.entryCount; ++i) {
-            const ClassEntry &entry = entries.at(i);
-            if (countsIn(entry, week, day, period)) {
-                students += entry.students;
-                counts = true;
-            }
-        }
-        if (counts)
+        if (addsTo(index, week, column, period, &students))
             found.append({index, students});
     }
     // The courses are kept in line order, which a stable sort keeps among equals.
@@ -66,6 +56,22 @@ QVector<CourseInCell> TermCourses::inCell(int week, int column, int period) cons
         return a.students > b.students;
     });
     return found;
+}
+
+bool TermCourses::addsTo(int index, int week, int column, int period, qint64 *students) const
+{
+    const int day = column + int(firstDay);
+    const Kept &course = kept.at(index);
+    bool counts = false;
+    *students = 0;
+    for (int i = course.firstEntry; i < course.firstEntry + course.entryCount; ++i) {
+        const ClassEntry &entry = entries.at(i);
+        if (countsIn(entry, week, day, period)) {
+            *students += entry.students;
+            counts = true;
+        }
+    }
+    return counts;
 }
 
 QString TermCourses::classTime(int index) const
@@ -91,21 +97,22 @@ QString cellCoursesHeading(int week, int column, int period, bool firstDay, qint
 {
     const QString courseText = courseCount == 0 ? QStringLiteral("没有课")
                                                 : QStringLiteral("%1 门课").arg(courseCount);
-    return QStringLiteral("第%1周 %2 %3：%4 人，%5")
-            .arg(QString::number(week), weekdayColumnName(column, firstDay), periodName(period),
-                 QString::number(students), courseText);
+    return QStringLiteral("%1 %2：%3 人，%4")
+            .arg(cellName(week, column, firstDay), periodName(period), QString::number(students),
+                 courseText);
+}
+
+Table courseTable(const TermCourses &courses, const QVector<CourseInCell> &inCell)
+{
+    Table table{{QStringLiteral("行"), QStringLiteral("人数"), QStringLiteral("上课时间")}, {}};
+    for (const CourseInCell &row : inCell) {
+        table.rows.append({numberCell(courses.course(row.course).line), numberCell(row.students),
+                           textCell(courses.classTime(row.course))});
+    }
+    return table;
 }
 
 QString courseTableText(const TermCourses &courses, const QVector<CourseInCell> &inCell)
 {
-    QString text = QStringLiteral("行\t人数\t上课时间\n");
-    for (const CourseInCell &row : inCell) {
-        text += QString::number(courses.course(row.course).line);
-        text += QLatin1Char('\t');
-        text += QString::number(row.students);
-        text += QLatin1Char('\t');
-        text += courses.classTime(row.course);
-        text += QLatin1Char('\n');
-    }
-    return text;
+    return tableText(courseTable(courses, inCell));
 }

@@ -5,6 +5,7 @@
 
 #include "boxlines.h"
 #include "classentry.h"
+#include "table.h"
 
 #include <QString>
 #include <QVector>
@@ -45,6 +46,13 @@ public:
     // the most students first, then by line. Their students add up to the
     // cell's number.
     QVector<CourseInCell> inCell(int week, int column, int period) const;
+    // Whether a course counts in a cell, as the totals count it, and then
+    // what it adds to it.
+    bool addsTo(int index, int week, int column, int period, qint64 *students) const;
+
+    int size() const { return kept.size(); }
+    // The head count of a course as read: every entry of its line has it.
+    qint64 headCount(int index) const { return entries.at(kept.at(index).firstEntry).students; }
 
     const CourseLines &course(int index) const { return kept.at(index).course; }
     // The class time as the box shows it, trimmed, on one line: a spreadsheet
@@ -73,8 +81,11 @@ private:
 QString cellCoursesHeading(int week, int column, int period, bool firstDay, qint64 students,
                            int courseCount);
 
-// The courses of a cell as a table: a header line "行", "人数", "上课时间",
-// then a line per course; tab-separated, every line ended by "\n".
+// The courses of a cell as a table: a header "行", "人数", "上课时间", then
+// a row per course.
+Table courseTable(const TermCourses &courses, const QVector<CourseInCell> &inCell);
+
+// courseTable as tab-separated text.
 QString courseTableText(const TermCourses &courses, const QVector<CourseInCell> &inCell);
 
 #endif // TERMCOURSES_H

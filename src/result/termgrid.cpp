@@ -38,34 +38,49 @@ QString weekdayColumnName(int column, bool firstDay)
     return QStringLiteral("星期") + dayName(column + int(firstDay));
 }
 
+QString cellName(int week, int column, bool firstDay)
+{
+    return QStringLiteral("第%1周 %2").arg(QString::number(week), weekdayColumnName(column, firstDay));
+}
+
+Table gridTable(const TermTotals &term, int period, bool firstDay, const QList<int> &weeks,
+                const QList<int> &columns, TableCell::Kind numbers)
+{
+    Table table{{QStringLiteral("周数")}, {}};
+    for (int column : columns)
+        table.header.append(weekdayColumnName(column, firstDay));
+    for (int week : weeks) {
+        QVector<TableCell> row{textCell(QStringLiteral("第%1周").arg(week))};
+        for (int column : columns)
+            row.append(numberCell(studentsIn(term[week - 1][column], period), numbers));
+        table.rows.append(row);
+    }
+    return table;
+}
+
+QList<int> weeksThrough(int lastWeek)
+{
+    QList<int> weeks;
+    for (int week = 1; week <= lastWeek; ++week)
+        weeks.append(week);
+    return weeks;
+}
+
+Table gridTable(const TermTotals &term, int period, bool firstDay, int lastWeek,
+                TableCell::Kind numbers)
+{
+    return gridTable(term, period, firstDay, weeksThrough(lastWeek), {0, 1, 2, 3, 4, 5, 6}, numbers);
+}
+
 QString gridText(const TermTotals &term, int period, bool firstDay, const QList<int> &weeks,
                  const QList<int> &columns)
 {
-    const QChar tab = QLatin1Char('\t');
-    const QChar lineEnd = QLatin1Char('\n');
-    QString text = QStringLiteral("周数");
-    for (int column : columns) {
-        text += tab;
-        text += weekdayColumnName(column, firstDay);
-    }
-    text += lineEnd;
-    for (int week : weeks) {
-        text += QStringLiteral("第%1周").arg(week);
-        for (int column : columns) {
-            text += tab;
-            text += QString::number(studentsIn(term[week - 1][column], period));
-        }
-        text += lineEnd;
-    }
-    return text;
+    return tableText(gridTable(term, period, firstDay, weeks, columns));
 }
 
 QString gridText(const TermTotals &term, int period, bool firstDay)
 {
-    QList<int> weeks;
-    for (int week = 1; week <= lastTableWeek(term); ++week)
-        weeks.append(week);
-    return gridText(term, period, firstDay, weeks, {0, 1, 2, 3, 4, 5, 6});
+    return tableText(gridTable(term, period, firstDay, lastTableWeek(term)));
 }
 
 Peak peakOf(const TermTotals &term, int period, int lastWeek)
@@ -86,8 +101,6 @@ QString peakLine(const Peak &peak, int period, bool firstDay)
     if (peak.week == 0)
         return periodName(period) + QStringLiteral("整个学期都没有学生上课");
     return periodName(period)
-            + QStringLiteral("人数最多：第%1周 %2，%3 人")
-                      .arg(peak.week)
-                      .arg(weekdayColumnName(peak.column, firstDay))
-                      .arg(peak.students);
+            + QStringLiteral("人数最多：%1，%2 人")
+                      .arg(cellName(peak.week, peak.column, firstDay), QString::number(peak.students));
 }

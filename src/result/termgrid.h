@@ -4,6 +4,7 @@
 #define TERMGRID_H
 
 #include "periodtotals.h"
+#include "table.h"
 
 #include <QList>
 #include <QString>
@@ -24,14 +25,28 @@ QString periodName(int period);
 // "星期一" … "星期日" for the weekday columns 0 to 6.
 QString weekdayColumnName(int column, bool firstDay);
 
-// One period over the term as a grid for a spreadsheet: a header line "周数"
-// and the weekdays' names, then one line per week, "第N周" and the students
-// of each weekday; tab-separated, every line ended by "\n". Weeks are 1-based,
+// "第7周 星期一".
+QString cellName(int week, int column, bool firstDay);
+
+// One period over the term as a grid for a spreadsheet: a header "周数" and
+// the weekdays' names, then a row per week, "第N周" and the students (or
+// their change, as `numbers` says) of each weekday. Weeks are 1-based,
 // weekday columns 0 to 6; both lists ascending.
+Table gridTable(const TermTotals &term, int period, bool firstDay, const QList<int> &weeks,
+                const QList<int> &columns, TableCell::Kind numbers = TableCell::Number);
+
+// Weeks 1 to lastWeek.
+QList<int> weeksThrough(int lastWeek);
+
+// The whole grid, every weekday of weeks 1 to lastWeek.
+Table gridTable(const TermTotals &term, int period, bool firstDay, int lastWeek,
+                TableCell::Kind numbers = TableCell::Number);
+
+// gridTable as tab-separated text.
 QString gridText(const TermTotals &term, int period, bool firstDay, const QList<int> &weeks,
                  const QList<int> &columns);
 
-// The whole grid: every weekday of the weeks of the term table.
+// The whole grid as text: every weekday of the weeks of the term table.
 QString gridText(const TermTotals &term, int period, bool firstDay);
 
 // The fullest cell of one period among weeks 1 to lastWeek: the earliest week

@@ -22,6 +22,10 @@ namespace {
 // it keeps a contrast of 4.66:1: a colour scale leaves the text black.
 constexpr lxw_color_t fullestCellColour = 0x5E789F;
 constexpr lxw_color_t emptyCellColour = 0xFFFFFF;
+// The overview's two hues of a change, mixed with white as far as black text
+// on them keeps a contrast of at least 4.5:1.
+constexpr lxw_color_t moreCellColour = 0xB55C0B;
+constexpr lxw_color_t fewerCellColour = 0x8666AB;
 constexpr uint8_t paperA4 = 9;
 constexpr lxw_row_t excelRows = 1048576;
 
@@ -43,28 +47,24 @@ public:
         worksheet_fit_to_pages(sheet, 1, 0);
     }
 
-    // A table as the clipboard copies it, from `firstRow` on: its first line
-    // is the header, and from `firstNumberColumn` to `lastNumberColumn` the
-    // cells below are numbers. Returns the table's last row.
-    lxw_row_t writeTable(lxw_row_t firstRow, const QString &text, lxw_col_t firstNumberColumn,
-                         lxw_col_t lastNumberColumn = LXW_COL_MAX)
+    // A table from `firstRow` on, its header in bold and its numbers as
+    // numbers. Returns the table's last row.
+    lxw_row_t writeTable(lxw_row_t firstRow, const Table &table)
     {
-        QStringList lines = text.split(QLatin1Char('\n'));
-        lines.removeLast(); // every line ends with "\n"
+        for (lxw_col_t column = 0; column < lxw_col_t(table.header.size()); ++column)
+            writeText(firstRow, column, table.header.at(column), heading);
         lxw_row_t row = firstRow;
-        for (const QString &line : qAsConst(lines)) {
-            const QStringList cells = line.split(QLatin1Char('\t'));
-            for (lxw_col_t column = 0; column < lxw_col_t(cells.size()); ++column) {
-                if (row == firstRow)
-                    writeText(row, column, cells.at(column), heading);
-                else if (column >= firstNumberColumn && column <= lastNumberColumn)
-                    worksheet_write_number(sheet, row, column, cells.at(column).toDouble(), nullptr);
-                else
-                    writeText(row, column, cells.at(column));
-            }
+        for (const QVector<TableCell> &cells : table.rows) {
             ++row;
+            for (lxw_col_t column = 0; column < lxw_col_t(cells.size()); ++column) {
+                const TableCell &cell = cells.at(column);
+                if (cell.kind != TableCell::Text)
+                    worksheet_write_number(sheet, row, column, double(cell.number), nullptr);
+                else if (!cell.text.isEmpty())
+                    writeText(row, column, cell.text);
+            }
         }
-        return row - 1;
+        return row;
     }
 
     void writeText(lxw_row_t row, lxw_col_t column, const QString &text, lxw_format *format = nullptr)
@@ -92,7 +92,7 @@ public:
 void addTermSheet(lxw_workbook *book, lxw_format *heading, const TermTotals &term, bool firstDay)
 {
     Sheet sheet(book, QStringLiteral("全学期"), heading);
-    const lxw_row_t lastRow = sheet.writeTable(0, termTableText(term, firstDay), 2);
+    const lxw_row_t lastRow = sheet.writeTable(0, termTable(term, firstDay, lastTableWeek(term)));
     sheet.setWidth(0, 6, tableColumnWidth);
     sheet.keepHeaders(1, 0);
     worksheet_autofilter(sheet.sheet, 0, 0, lastRow, 6);
@@ -103,7 +103,7 @@ void addPeriodSheet(lxw_workbook *book, lxw_format *heading, const TermTotals &t
 {
     Sheet sheet(book, periodName(period), heading);
     sheet.writeText(0, 0, peakLine(peakOf(term, period, lastTableWeek(term)), period, firstDay));
-    const lxw_row_t lastRow = sheet.writeTable(1, gridText(term, period, firstDay), 1);
+    const lxw_row_t lastRow = sheet.writeTable(1, gridTable(term, period, firstDay, lastTableWeek(term)));
     sheet.setWidth(0, 0, weekColumnWidth);
     sheet.setWidth(1, 7, weekdayColumnWidth);
     sheet.keepHeaders(2, 1);
@@ -134,13 +134,39 @@ void addPeakCoursesSheet(lxw_workbook *book, lxw_format *heading, const TermTota
             const int fitting = int(qMin<qint64>(inCell.size(), room));
             const int cut = inCell.size() - fitting;
             inCell.resize(fitting);
-            row = sheet.writeTable(row, courseTableText(courses, inCell), 0, 1) + 1;
+            row = sheet.writeTable(row, courseTable(courses, inCell)) + 1;
             if (cut > 0) {
                 sheet.writeText(row, 2, QStringLiteral("另有 %1 门课，表格放不下").arg(cut));
                 break;
             }
         }
         ++row;
+    }
+}
+
+// For each period the lines above the overview's grid of changes, the first
+// in bold, then the grid, coloured from fewer students through none to more,
+// then an empty row.
+void addChangeSheet(lxw_workbook *book, lxw_format *heading, const CountChange &change, bool firstDay)
+{
+    Sheet sheet(book, QStringLiteral("变化"), heading);
+    sheet.setWidth(0, 0, weekColumnWidth);
+    sheet.setWidth(1, 7, weekdayColumnWidth);
+    lxw_row_t row = 0;
+    for (int period : reportedPeriods) {
+        sheet.writeText(row++, 0, changeLine(change, period, firstDay), heading);
+        sheet.writeText(row++, 0, peaksLine(change, period, firstDay));
+        const lxw_row_t lastRow = sheet.writeTable(
+                row, gridTable(change.term(), period, firstDay, change.lastWeek(), TableCell::Change));
+        lxw_conditional_format scale = {};
+        scale.type = LXW_CONDITIONAL_3_COLOR_SCALE;
+        scale.min_color = fewerCellColour;
+        scale.mid_rule_type = LXW_CONDITIONAL_RULE_TYPE_NUMBER;
+        scale.mid_value = 0;
+        scale.mid_color = emptyCellColour;
+        scale.max_color = moreCellColour;
+        worksheet_conditional_format_range(sheet.sheet, row + 1, 1, lastRow, 7, &scale);
+        row = lastRow + 2;
     }
 }
 
@@ -185,9 +211,8 @@ QByteArray libraryPath(const QString &path)
     return QDir::toNativeSeparators(path).toUtf8();
 }
 
-bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals &term,
-                   const TermCourses &courses, bool firstDay, const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
-                   QString *reason)
+bool buildWorkbook(const QString &path, const QString &scratch, const Count &count, bool firstDay,
+                   const CountChange *change, QString *reason)
 {
     const CNumbers cNumbers;
     // Its own temporary files go where ours do, not to the drive's root.
@@ -206,12 +231,14 @@ bool buildWorkbook(const QString &path, const QString &scratch, const TermTotals
     lxw_format *heading = workbook_add_format(book);
     format_set_bold(heading);
 
-    addTermSheet(book, heading, term, firstDay);
+    addTermSheet(book, heading, count.term, firstDay);
     for (int period : reportedPeriods)
-        addPeriodSheet(book, heading, term, period, firstDay);
-    addPeakCoursesSheet(book, heading, term, courses, firstDay);
-    if (!uncounted.isEmpty())
-        addUncountedSheet(book, heading, uncounted, tabbed);
+        addPeriodSheet(book, heading, count.term, period, firstDay);
+    addPeakCoursesSheet(book, heading, count.term, count.courses, firstDay);
+    if (change)
+        addChangeSheet(book, heading, *change, firstDay);
+    if (!count.uncounted.isEmpty())
+        addUncountedSheet(book, heading, count.uncounted, count.tabbed);
 
     const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR) {
@@ -263,8 +290,7 @@ QString workbookPath(const QString &chosen)
     return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
 }
 
-bool writeWorkbook(const QString &path, const TermTotals &term, const TermCourses &courses, bool firstDay,
-                   const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
+bool writeWorkbook(const QString &path, const Count &count, bool firstDay, const CountChange *change,
                    QString *reason)
 {
     *reason = placeProblem(path);
@@ -276,7 +302,7 @@ bool writeWorkbook(const QString &path, const TermTotals &term, const TermCourse
         return false;
     }
     const QString built = scratch.filePath(QStringLiteral("workbook.xlsx"));
-    if (!buildWorkbook(built, scratch.path(), term, courses, firstDay, uncounted, tabbed, reason))
+    if (!buildWorkbook(built, scratch.path(), count, firstDay, change, reason))
         return false;
     QFile workbook(built);
     if (!workbook.open(QIODevice::ReadOnly)) {

@@ -3,12 +3,9 @@
 #ifndef WORKBOOK_H
 #define WORKBOOK_H
 
-#include "periodtotals.h"
-#include "reporttext.h"
-#include "termcourses.h"
-#include "uncounteditem.h"
+#include "count.h"
+#include "countchange.h"
 
-#include <QList>
 #include <QString>
 
 // The name of the workbook's title property, and the file name suggested for it.
@@ -21,13 +18,13 @@ QString workbookPath(const QString &chosen);
 
 // Writes the term as an Excel workbook: the term table on the first sheet,
 // one sheet per reported period with its grid and peak line, a sheet with
-// the courses of each period's fullest cell, and the notice on uncounted
-// items on a last sheet when it lists any. The file is written
+// the courses of each period's fullest cell, the change against another
+// count when `change` is given, and the notice on uncounted items on a last
+// sheet when it lists any. The file is written
 // whole to a temporary file beside `path` and then put in its place, so that
 // on failure an existing file stays as it was; `reason` then says why in
 // Chinese.
-bool writeWorkbook(const QString &path, const TermTotals &term, const TermCourses &courses, bool firstDay,
-                   const QList<UncountedItem> &uncounted, const TabbedLines &tabbed,
+bool writeWorkbook(const QString &path, const Count &count, bool firstDay, const CountChange *change,
                    QString *reason);
 
 #endif // WORKBOOK_H
