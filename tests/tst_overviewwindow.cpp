@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "examplecontent.h"
 #include "goldenfile.h"
 #include "overviewwindow.h"
 #include "showwindow.h"
@@ -113,6 +114,7 @@ private slots:
     void courseList_data();
     void courseList();
     void courseLeadsToLines();
+    void comparesCounts();
 };
 
 void tst_OverviewWindow::opensOncePerDialog()
@@ -447,6 +449,56 @@ void tst_OverviewWindow::courseLeadsToLines()
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(!timeBox.textCursor().hasSelection());
     QVERIFY(noticeShown());
+}
+
+// The example counted, then again with its second course moved from Monday
+// to Wednesday: the second count's overview shows the change against the
+// first, and "不比较" brings its own numbers back.
+void tst_OverviewWindow::comparesCounts()
+{
+    QWidget mainWindow;
+    ShowWindow first(&mainWindow, exampleTimes, exampleCounts);
+    ShowWindow second(&mainWindow, fixture("moved-times.txt"), exampleCounts);
+    QTest::mouseClick(button(&second, QStringLiteral("全学期概览")), Qt::LeftButton);
+    auto *window = second.findChild<OverviewWindow *>();
+    QVERIFY(window);
+    auto *choice = window->findChild<QComboBox *>();
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(choice);
+    QVERIFY(face && face->role() == QAccessible::ComboBox);
+    QCOMPARE(choice->accessibleName(), QStringLiteral("比较对象"));
+    // On X11 a combo box is named by its label, elsewhere by its own name.
+    const auto labels = face->relations(QAccessible::Label);
+    QVERIFY(!labels.isEmpty());
+    QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("比较："));
+    // Week 1 and 2 of Monday and week 1 of Wednesday, and the lines above the grid and the list.
+    const auto shown = [window] {
+        QWidget *page = window->findChild<QTabWidget *>()->currentWidget();
+        const QAbstractItemModel *grid = page->findChild<QTableView *>()->model();
+        QStringList texts{grid->index(0, 0).data().toString(), grid->index(1, 0).data().toString(),
+                          grid->index(0, 2).data().toString()};
+        for (QLabel *label : page->findChildren<QLabel *>()) {
+            if (label->isVisibleTo(window))
+                texts.append(label->text());
+        }
+        return texts;
+    };
+    const QStringList counted = shown();
+    QCOMPARE(counted.mid(0, 4), (QStringList{QStringLiteral("20"), QStringLiteral("20"), QStringLiteral("30"),
+                                             QStringLiteral("上午第4节人数最多：第1周 星期三，30 人")}));
+
+    // A count made later joins the choice, the newest first.
+    ShowWindow third(&mainWindow, exampleTimes, exampleCounts);
+    QCOMPARE(choice->count(), 3);
+    QVERIFY(choice->itemText(2).startsWith(QStringLiteral("第1次统计（")));
+    QVERIFY(choice->itemText(2).endsWith(QStringLiteral("，3 门课）")));
+    choice->setCurrentIndex(2);
+    QCOMPARE(shown(), (QStringList{QStringLiteral("-30"), QStringLiteral("-30"), QStringLiteral("+30"),
+                                   QStringLiteral("上午第4节变化最大：第1周 星期一，-30 人（50 → 20）"),
+                                   QStringLiteral("第2次统计高峰：第1周 星期三，30 人；第1次统计高峰：第1周 星期一，50 人"),
+                                   QStringLiteral("第1周 星期一 上午第4节：20 人（-30），少了 1 门课")}));
+
+    choice->setCurrentIndex(0);
+    QCOMPARE(shown(), counted);
 }
 
 QTEST_MAIN(tst_OverviewWindow)

@@ -12,6 +12,12 @@
 // green.
 QColor scaleColour(qint64 count, qint64 largest, const QColor &base);
 
+// The diverging scale of a change: `base` at 0, deepening towards one
+// orange as more students come, as far as `largestSize`, and towards one
+// purple as fewer do; orange and purple stay apart for every kind of colour
+// vision.
+QColor changeColour(qint64 change, qint64 largestSize, const QColor &base);
+
 // Black or white, whichever stands out more on `background`: either keeps a
 // contrast of at least 4.5:1 on any colour.
 QColor textColourOn(const QColor &background);

@@ -3,13 +3,27 @@
 #include "cellcoursesmodel.h"
 
 #include <QCollator>
-#include <QHash>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
-enum Column { LineColumn, StudentsColumn, ClassTimeColumn, ColumnCount };
+// Numbers by value and a change by its size, texts as a person sorts them;
+// an empty cell (a line in the other count) before any number.
+int compareCells(const TableCell &a, const TableCell &b, const QCollator &collator)
+{
+    const bool aNumber = a.kind != TableCell::Text;
+    const bool bNumber = b.kind != TableCell::Text;
+    if (aNumber && bNumber) {
+        const qint64 x = a.kind == TableCell::Change ? qAbs(a.number) : a.number;
+        const qint64 y = b.kind == TableCell::Change ? qAbs(b.number) : b.number;
+        return x < y ? -1 : x > y ? 1 : 0;
+    }
+    if (aNumber != bNumber)
+        return aNumber ? 1 : -1;
+    return collator.compare(a.text, b.text);
+}
 
 } // namespace
 
@@ -17,48 +31,79 @@ CellCoursesModel::CellCoursesModel(const TermCourses &courses, int period, QObje
     : QAbstractTableModel(parent)
     , courses(courses)
     , period(period)
+    , table(courseTable(courses, {}))
 {
 }
 
-void CellCoursesModel::setCell(int week, int column)
+void CellCoursesModel::setChange(const CountChange *shownChange)
+{
+    change = shownChange;
+    sortColumn = change ? 0 : 1;
+    sortOrder = Qt::DescendingOrder;
+    setCell(week, column);
+}
+
+void CellCoursesModel::setCell(int cellWeek, int cellColumn)
 {
     beginResetModel();
-    rows = courses.inCell(week, column, period);
-    total = 0;
-    for (const CourseInCell &row : qAsConst(rows))
-        total += row.students;
+    week = cellWeek;
+    column = cellColumn;
+    rows.clear();
+    if (change) {
+        changed = change->inCell(week, column, period);
+        table = changedCoursesTable(*change, changed);
+        for (const ChangedCourse &course : qAsConst(changed)) {
+            const bool other = course.course < 0;
+            const int index = other ? course.otherCourse : course.course;
+            const TermCourses &list = other ? change->otherCourses() : change->courses();
+            rows.append({index, other, list.course(index).line});
+        }
+    } else {
+        inCell = courses.inCell(week, column, period);
+        table = courseTable(courses, inCell);
+        for (const CourseInCell &course : qAsConst(inCell))
+            rows.append({course.course, false, courses.course(course.course).line});
+    }
+    order.resize(rows.size());
+    std::iota(order.begin(), order.end(), 0);
     sortRows();
     endResetModel();
 }
 
+QString CellCoursesModel::heading(bool firstDay) const
+{
+    if (change)
+        return changedCoursesHeading(*change, week, column, period, firstDay, changed);
+    qint64 students = 0;
+    for (const CourseInCell &course : inCell)
+        students += course.students;
+    return cellCoursesHeading(week, column, period, firstDay, students, inCell.size());
+}
+
 int CellCoursesModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : rows.size();
+    return parent.isValid() ? 0 : order.size();
 }
 
 int CellCoursesModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : table.header.size();
 }
 
 QVariant CellCoursesModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return QVariant();
-    const CourseInCell &row = rows.at(index.row());
+    const TableCell &cell = table.rows.at(order.at(index.row())).at(index.column());
+    const bool classTime = index.column() == table.header.size() - 1;
     switch (role) {
     case Qt::DisplayRole:
-        if (index.column() == LineColumn)
-            return QString::number(courses.course(row.course).line);
-        if (index.column() == StudentsColumn)
-            return QString::number(row.students);
-        return courses.classTime(row.course);
+        return cellText(cell);
     case Qt::ToolTipRole:
         // A long class time is cut to its column; the whole is a hover away.
-        return index.column() == ClassTimeColumn ? courses.classTime(row.course) : QVariant();
+        return classTime ? cell.text : QVariant();
     case Qt::TextAlignmentRole:
-        return index.column() == ClassTimeColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
-                                                 : int(Qt::AlignRight | Qt::AlignVCenter);
+        return classTime ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return QVariant();
     }
@@ -68,53 +113,43 @@ QVariant CellCoursesModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case LineColumn: return QStringLiteral("行");
-    case StudentsColumn: return QStringLiteral("人数");
-    default: return QStringLiteral("上课时间");
-    }
+    return table.header.value(section);
 }
 
-void CellCoursesModel::sort(int column, Qt::SortOrder order)
+void CellCoursesModel::sort(int sortedColumn, Qt::SortOrder sortedOrder)
 {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    sortColumn = column;
-    sortOrder = order;
+    sortColumn = sortedColumn;
+    sortOrder = sortedOrder;
     sortRows();
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-// Ties go by line, whichever way the column is sorted.
+// Ties go by line, this count's before the other's, whichever way the
+// column is sorted.
 void CellCoursesModel::sortRows()
 {
-    const auto line = [this](const CourseInCell &row) { return courses.course(row.course).line; };
-    std::sort(rows.begin(), rows.end(), [&](const CourseInCell &a, const CourseInCell &b) {
-        return line(a) < line(b);
+    std::sort(order.begin(), order.end(), [this](int a, int b) {
+        const Row &x = rows.at(a);
+        const Row &y = rows.at(b);
+        return x.other != y.other ? y.other : x.line < y.line;
     });
+    if (sortColumn < 0 || sortColumn >= table.header.size())
+        return;
+    QCollator collator;
+    collator.setNumericMode(true);
     const bool descending = sortOrder == Qt::DescendingOrder;
-    if (sortColumn == StudentsColumn) {
-        std::stable_sort(rows.begin(), rows.end(), [&](const CourseInCell &a, const CourseInCell &b) {
-            return descending ? a.students > b.students : a.students < b.students;
-        });
-    } else if (sortColumn == ClassTimeColumn) {
-        QCollator collator;
-        collator.setNumericMode(true);
-        QHash<int, QString> texts;
-        for (const CourseInCell &row : qAsConst(rows))
-            texts.insert(row.course, courses.classTime(row.course));
-        std::stable_sort(rows.begin(), rows.end(), [&](const CourseInCell &a, const CourseInCell &b) {
-            const int order = collator.compare(texts.value(a.course), texts.value(b.course));
-            return descending ? order > 0 : order < 0;
-        });
-    } else if (descending) {
-        std::reverse(rows.begin(), rows.end());
-    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int compared = compareCells(table.rows.at(a).at(sortColumn),
+                                          table.rows.at(b).at(sortColumn), collator);
+        return descending ? compared > 0 : compared < 0;
+    });
 }
 
 QString CellCoursesModel::text(const QList<int> &rowNumbers) const
 {
-    QVector<CourseInCell> chosen;
+    Table chosen{table.header, {}};
     for (int row : rowNumbers)
-        chosen.append(rows.at(row));
-    return courseTableText(courses, chosen);
+        chosen.rows.append(table.rows.at(order.at(row)));
+    return tableText(chosen);
 }

@@ -4,11 +4,13 @@
 
 #include "cellcolours.h"
 #include "cellcoursesmodel.h"
+#include "countlist.h"
 #include "termgrid.h"
 #include "termgridmodel.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,51 +28,58 @@
 
 namespace {
 
-// The colour scale from 0 to the tab's largest number, as a strip between
-// the two figures.
+// The colour scale from 0 to the tab's largest number, or of its changes
+// from the largest fall to the largest rise, as a strip between two figures.
 class ScaleLegend : public QWidget
 {
 public:
-    ScaleLegend(qint64 largest, QWidget *parent)
-        : QWidget(parent)
-        , largest(largest)
+    using QWidget::QWidget;
+
+    void setScale(qint64 largestNumber, bool ofChanges)
     {
-        setAccessibleName(QStringLiteral("颜色：浅色 0 人，深色 %1 人").arg(largest));
+        largest = largestNumber;
+        changes = ofChanges;
+        setAccessibleName(changes ? QStringLiteral("颜色：紫色少 %1 人，白色不变，橙色多 %1 人").arg(largest)
+                                  : QStringLiteral("颜色：浅色 0 人，深色 %1 人").arg(largest));
         setFixedSize(sizeHint());
+        update();
     }
 
     QSize sizeHint() const override
     {
-        const QFontMetrics metrics = fontMetrics();
-        return QSize(figureWidth(QStringLiteral("0")) + stripWidth + figureWidth(largestText()),
-                     metrics.height());
+        return QSize(figureWidth(lowText()) + stripWidth + figureWidth(highText()),
+                     fontMetrics().height());
     }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        const int zeroWidth = figureWidth(QStringLiteral("0"));
-        painter.drawText(QRect(0, 0, zeroWidth, height()), Qt::AlignCenter, QStringLiteral("0"));
+        const int lowWidth = figureWidth(lowText());
+        painter.drawText(QRect(0, 0, lowWidth, height()), Qt::AlignCenter, lowText());
         const QColor base = palette().color(QPalette::Base);
+        const qint64 lowest = changes ? -largest : 0;
         for (int x = 0; x < stripWidth; ++x) {
-            const qint64 count = largest > 0 ? largest * x / (stripWidth - 1) : 0;
-            painter.fillRect(zeroWidth + x, 2, 1, height() - 4, scaleColour(count, largest, base));
+            const qint64 value = lowest + (largest - lowest) * x / (stripWidth - 1);
+            painter.fillRect(lowWidth + x, 2, 1, height() - 4,
+                             changes ? changeColour(value, largest, base) : scaleColour(value, largest, base));
         }
-        painter.drawText(QRect(zeroWidth + stripWidth, 0, width() - zeroWidth - stripWidth, height()),
-                         Qt::AlignCenter, largestText());
+        painter.drawText(QRect(lowWidth + stripWidth, 0, width() - lowWidth - stripWidth, height()),
+                         Qt::AlignCenter, highText());
     }
 
 private:
     static constexpr int stripWidth = 120;
 
-    QString largestText() const { return QString::number(largest); }
+    QString lowText() const { return changes ? changeText(-largest) : QStringLiteral("0"); }
+    QString highText() const { return changes ? changeText(largest) : QString::number(largest); }
     int figureWidth(const QString &figure) const
     {
         return fontMetrics().horizontalAdvance(figure) + 2 * fontMetrics().averageCharWidth();
     }
 
-    qint64 largest;
+    qint64 largest = 0;
+    bool changes = false;
 };
 
 // A list of courses that shows the line, the students and the start of a
@@ -92,18 +101,21 @@ public:
 
 } // namespace
 
-OverviewWindow::OverviewWindow(const TermTotals &term, const TermCourses &courses, bool firstDay,
+OverviewWindow::OverviewWindow(const Count &count, int number, CountList *counts, bool firstDay,
                                int week, int column, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , courses(courses)
+    , count(count)
+    , number(number)
+    , counts(counts)
     , firstDay(firstDay)
 {
     setWindowTitle(QStringLiteral("全学期概览"));
     tabs = new QTabWidget(this);
     tabs->setAccessibleName(QStringLiteral("节次"));
     tabs->setUsesScrollButtons(false);
+    pages.resize(int(reportedPeriods.size()));
     for (int period : reportedPeriods)
-        tabs->addTab(makePage(term, period, week, column), periodName(period));
+        tabs->addTab(makePage(period, week, column), periodName(period));
     // A tab's course list is made when the tab is first shown: most are never.
     addCourseList(tabs->currentIndex());
     connect(tabs, &QTabWidget::currentChanged, this, &OverviewWindow::addCourseList);
@@ -117,6 +129,7 @@ OverviewWindow::OverviewWindow(const TermTotals &term, const TermCourses &course
     auto *exportButton = new QPushButton(QStringLiteral("导出 Excel…"), corner);
     exportButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(exportButton, &QPushButton::clicked, this, &OverviewWindow::exportRequested);
+    cornerButtons->addWidget(makeChoice(corner));
     cornerButtons->addWidget(copyPictureButton);
     cornerButtons->addWidget(exportButton);
     tabs->setCornerWidget(corner);
@@ -138,14 +151,13 @@ OverviewWindow::OverviewWindow(const TermTotals &term, const TermCourses &course
     });
 }
 
-QWidget *OverviewWindow::makePage(const TermTotals &term, int period, int week, int column)
+QWidget *OverviewWindow::makePage(int period, int week, int column)
 {
     auto *page = new QWidget;
     auto *grid = new QTableView(page);
-    auto *model = new TermGridModel(term, period, firstDay, grid->palette().color(QPalette::Base),
+    auto *model = new TermGridModel(count.term, period, firstDay, grid->palette().color(QPalette::Base),
                                     grid);
     grid->setModel(model);
-    grid->setAccessibleName(periodName(period) + QStringLiteral("每周每天的人数"));
     grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
@@ -181,19 +193,25 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, int period, int week, 
                     emit cellChosen(current.row() + 1, current.column());
             });
 
-    auto *peak = new QLabel(peakLine(model->peak(), period, firstDay), page);
+    auto *peak = new QLabel(page);
     peak->setTextFormat(Qt::PlainText);
-    auto *legend = new ScaleLegend(model->peak().students, page);
+    auto *peaks = new QLabel(page);
+    peaks->setTextFormat(Qt::PlainText);
+    auto *legend = new ScaleLegend(page);
 
     auto *heading = new QHBoxLayout;
     heading->addWidget(peak, 1);
     heading->addWidget(legend);
+    // The two lines of a comparison close together, so that the grid still
+    // fits the smallest screens.
+    auto *headingLines = new QVBoxLayout;
+    headingLines->setSpacing(0);
+    headingLines->addLayout(heading);
+    headingLines->addWidget(peaks);
     auto *gridColumn = new QVBoxLayout;
-    gridColumn->addLayout(heading);
+    gridColumn->addLayout(headingLines);
     gridColumn->addWidget(grid);
     auto *layout = new QHBoxLayout(page);
-    const int margin = layout->spacing();
-    layout->setContentsMargins(margin, margin, margin, margin);
     layout->addLayout(gridColumn);
 
     const Peak &fullest = model->peak();
@@ -201,7 +219,81 @@ QWidget *OverviewWindow::makePage(const TermTotals &term, int period, int week, 
                                                         : model->index(qMax(fullest.week, 1) - 1,
                                                                        fullest.column);
     grid->setCurrentIndex(opened);
+    Page &shown = pages[tabs->count()];
+    shown = Page{model, grid, peak, peaks, legend, nullptr, nullptr, nullptr};
+    showPage(shown);
     return page;
+}
+
+// The students, or the change while another count is chosen, in every
+// part of the page that shows them.
+void OverviewWindow::showPage(const Page &page)
+{
+    const int period = page.grid->period();
+    const QModelIndex current = page.view->currentIndex();
+    page.grid->setChange(shownChange());
+    page.view->setAccessibleName(periodName(period)
+                                 + (comparing ? QStringLiteral("每周每天的人数变化")
+                                              : QStringLiteral("每周每天的人数")));
+    page.line->setText(comparing ? changeLine(change, period, firstDay)
+                                 : peakLine(page.grid->peak(), period, firstDay));
+    page.peaks->setText(comparing ? peaksLine(change, period, firstDay) : QString());
+    page.peaks->setVisible(comparing);
+    // The second line takes the room of the page's margins above and below.
+    QLayout *layout = page.view->parentWidget()->layout();
+    const int margin = layout->spacing();
+    const int vertical = comparing ? margin / 3 : margin;
+    layout->setContentsMargins(margin, vertical, margin, vertical);
+    static_cast<ScaleLegend *>(page.legend)->setScale(page.grid->largest(), comparing);
+    if (page.courses) {
+        page.courses->setChange(shownChange());
+        sizeCourseColumns(page.list, comparing);
+    }
+    // The grid's reset took its current cell, which the list follows: the
+    // same cell again, or the last week where the grid grew shorter.
+    if (current.isValid())
+        page.view->setCurrentIndex(
+                page.grid->index(qMin(current.row(), page.grid->rowCount() - 1), current.column()));
+}
+
+// "不比较", then the other counts of the run, the newest first.
+QWidget *OverviewWindow::makeChoice(QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(QMargins());
+    choice = new QComboBox(row);
+    choice->setAccessibleName(QStringLiteral("比较对象"));
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    choice->addItem(QStringLiteral("不比较"), 0);
+    auto *label = new QLabel(QStringLiteral("比较："), row);
+    label->setBuddy(choice);
+    layout->addWidget(label);
+    layout->addWidget(choice);
+    if (counts) {
+        for (int other = 1; other <= counts->size(); ++other)
+            addChoice(other);
+        connect(counts, &CountList::added, this, &OverviewWindow::addChoice);
+    }
+    connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &OverviewWindow::compareWith);
+    return row;
+}
+
+void OverviewWindow::addChoice(int other)
+{
+    if (other != number)
+        choice->insertItem(1, counts->choiceText(other), other);
+}
+
+void OverviewWindow::compareWith(int index)
+{
+    const int other = choice->itemData(index).toInt();
+    comparing = other != 0;
+    if (comparing)
+        change = CountChange(count, CountList::name(number), counts->count(other), CountList::name(other));
+    for (const Page &page : qAsConst(pages))
+        showPage(page);
 }
 
 // Beside the grid of a tab, the courses of its current cell, under a line
@@ -223,7 +315,7 @@ void OverviewWindow::addCourseList(int tab)
     inputEditedLabels.append(inputEdited);
 
     auto *list = new CourseListView(page);
-    auto *model = new CellCoursesModel(courses, period, list);
+    auto *model = new CellCoursesModel(count.courses, period, list);
     list->setModel(model);
     list->setAccessibleName(QStringLiteral("这一格的课程"));
     list->setFont(grid->font());
@@ -234,15 +326,8 @@ void OverviewWindow::addCourseList(int tab)
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setWordWrap(false);
-    // Numbers of six digits and their margins; measured once, not row by row,
-    // however long the list.
-    const int numberWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("00000000"));
-    list->header()->resizeSection(0, numberWidth);
-    list->header()->resizeSection(1, numberWidth);
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The line and the students stay in view on the smallest screens.
-    list->setMinimumWidth(2 * numberWidth);
-    list->header()->setSortIndicator(1, Qt::DescendingOrder);
+    sizeCourseColumns(list, false);
     list->setSortingEnabled(true);
 
     auto *copy = new QAction(QStringLiteral("复制"), list);
@@ -259,17 +344,26 @@ void OverviewWindow::addCourseList(int tab)
     });
     list->addAction(copy);
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(list, &QAbstractItemView::activated, this,
-            [this, model](const QModelIndex &row) { emit courseChosen(model->course(row.row())); });
+    connect(list, &QAbstractItemView::activated, this, [this, model](const QModelIndex &row) {
+        const int other = choice->currentData().toInt();
+        emit courseChosen(model->ofOtherCount(row.row()) ? other : number, model->course(row.row()));
+    });
 
     const auto listCell = [=](const QModelIndex &current) {
         if (!current.isValid())
             return;
         model->setCell(current.row() + 1, current.column());
-        heading->setText(cellCoursesHeading(current.row() + 1, current.column(), period, firstDay,
-                                            model->students(), model->rowCount()));
+        heading->setText(model->heading(firstDay));
     };
     connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, listCell);
+    Page &shown = pages[tab];
+    shown.courses = model;
+    shown.coursesHeading = heading;
+    shown.list = list;
+    if (comparing) {
+        model->setChange(&change);
+        sizeCourseColumns(list, true);
+    }
     listCell(grid->currentIndex());
 
     auto *layout = new QVBoxLayout;
@@ -277,6 +371,20 @@ void OverviewWindow::addCourseList(int tab)
     layout->addWidget(inputEdited);
     layout->addWidget(list);
     static_cast<QBoxLayout *>(page->layout())->addLayout(layout, 1);
+}
+
+// Numbers of six digits and their margins; measured once, not row by row,
+// however long the list. The first sort is by the students, or by the size
+// of the change.
+void OverviewWindow::sizeCourseColumns(QTreeView *list, bool changes)
+{
+    const int numberWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("00000000"));
+    const int numberColumns = list->model()->columnCount() - 1;
+    for (int column = 0; column < numberColumns; ++column)
+        list->header()->resizeSection(column, numberWidth);
+    // The numbers stay in view on the smallest screens.
+    list->setMinimumWidth(numberColumns * numberWidth);
+    list->header()->setSortIndicator(changes ? 0 : 1, Qt::DescendingOrder);
 }
 
 void OverviewWindow::copySelection(QTableView *grid)

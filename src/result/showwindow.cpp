@@ -2,6 +2,7 @@
 
 #include "showwindow.h"
 
+#include "countlist.h"
 #include "exportaction.h"
 #include "overviewwindow.h"
 #include "reporttext.h"
@@ -52,6 +53,8 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
     // Parsed before the widgets are made: uncounted items add a notice under
     // them. The view, the table, the overview and the workbook all read these totals.
     count = countOfTexts(timeText, countText, firstDay, firstLines);
+    counts = CountList::of(parent ? static_cast<QObject *>(parent) : this);
+    number = counts->add(count);
     setupUi();
     fitToScreen(this);
 }
@@ -118,7 +121,7 @@ void ShowWindow::setupUi()
     connect(dayList, SIGNAL(currentRowChanged(int)), this, SLOT(slotDayChanged(int)));
     connect(copyAllButton, SIGNAL(clicked()), this, SLOT(slotCopyAll()));
     connect(overviewButton, &QPushButton::clicked, this, &ShowWindow::showOverview);
-    connect(exportButton, &QPushButton::clicked, this, [this] { exportFrom(this); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportFrom(this, nullptr); });
 }
 
 // A heading with the count of each kind, and every item in a list that can
@@ -198,10 +201,10 @@ void ShowWindow::slotCopyAll()
 void ShowWindow::showOverview()
 {
     if (!overview) {
-        overview = new OverviewWindow(count.term, count.courses, firstDay, currentWeek,
+        overview = new OverviewWindow(count, number, counts, firstDay, currentWeek,
                                       currentDay - int(firstDay), this);
         connect(overview, &OverviewWindow::exportRequested, this,
-                [this] { exportFrom(overview); });
+                [this] { exportFrom(overview, overview->shownChange()); });
         connect(overview, &OverviewWindow::courseChosen, this, &ShowWindow::showCourse);
         connect(overview, &OverviewWindow::cellChosen, this, [this](int week, int column) {
             weekCombo->setCurrentIndex(week - 1);
@@ -219,9 +222,9 @@ void ShowWindow::showOverview()
 
 // The same workbook from the dialog and from its overview; the line that
 // tells where it went is shown in both, without a box to close.
-void ShowWindow::exportFrom(QWidget *window)
+void ShowWindow::exportFrom(QWidget *window, const CountChange *change)
 {
-    const QString path = exportWorkbook(window, count, firstDay, nullptr);
+    const QString path = exportWorkbook(window, count, firstDay, change);
     if (path.isEmpty())
         return;
     const QString line = QStringLiteral("已导出：") + QFileInfo(path).fileName();
@@ -233,15 +236,21 @@ void ShowWindow::exportFrom(QWidget *window)
 
 // Selects the course in both boxes and brings their window to the front;
 // once a box has been edited its lines may be other courses, so nothing is.
-void ShowWindow::showCourse(int index)
+// A course of another count is shown while the boxes hold that count's texts.
+void ShowWindow::showCourse(int courseCount, int index)
 {
     if (!timeBox || !countBox)
         return;
-    if (inputEdited) {
+    const bool own = courseCount == number;
+    const Count &shown = own ? count : counts->count(courseCount);
+    const bool boxesHold = own ? !inputEdited
+                               : timeBox->toPlainText().trimmed() == shown.timeText
+                    && countBox->toPlainText().trimmed() == shown.countText;
+    if (!boxesHold) {
         overview->showInputEdited();
         return;
     }
-    const CourseLines &course = count.courses.course(index);
+    const CourseLines &course = shown.courses.course(index);
     selectLines(countBox, course.headCountLine, course.headCountLines);
     // Last: the boxes scroll together, and the class time is what to see.
     selectLines(timeBox, course.line, course.lines);

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QPointer>
 
+class CountChange;
+class CountList;
 class OverviewWindow;
 class QBoxLayout;
 class QComboBox;
@@ -22,6 +24,8 @@ class QTextEdit;
 // and read the students in class in periods 4, 5, 9, 11 and 12, or copy the
 // whole term as a table or see it at a glance. The texts are parsed and
 // added up once; later edits of the input boxes do not reach an open dialog.
+// Its count joins those of the other result windows of the same parent,
+// numbered in the order they were made, for the overview to compare.
 class ShowWindow : public QDialog
 {
     Q_OBJECT
@@ -47,8 +51,8 @@ private:
     void addUncountedNotice(QBoxLayout *page);
     void refreshView();
     void showOverview();
-    void exportFrom(QWidget *window);
-    void showCourse(int course);
+    void exportFrom(QWidget *window, const CountChange *change);
+    void showCourse(int number, int course);
 
     QComboBox *weekCombo = nullptr;
     QListWidget *dayList = nullptr;
@@ -59,6 +63,8 @@ private:
     QLabel *exportedLabel = nullptr;
     QPointer<OverviewWindow> overview;
     Count count;
+    CountList *counts = nullptr;
+    int number = 0;
     QPointer<QTextEdit> timeBox;
     QPointer<QTextEdit> countBox;
     bool inputEdited = false;

@@ -21,7 +21,9 @@ TermGridModel::TermGridModel(const TermTotals &term, int period, bool firstDay,
 
 int TermGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : lastWeek;
+    if (parent.isValid())
+        return 0;
+    return change ? change->lastWeek() : lastWeek;
 }
 
 int TermGridModel::columnCount(const QModelIndex &parent) const
@@ -33,14 +35,17 @@ QVariant TermGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return QVariant();
-    const qint64 students = studentsIn(term[index.row()][index.column()], shownPeriod);
+    const TermTotals &shown = change ? change->term() : term;
+    const qint64 number = studentsIn(shown[index.row()][index.column()], shownPeriod);
+    const QColor background = change ? changeColour(number, largest(), base)
+                                     : scaleColour(number, fullest.students, base);
     switch (role) {
     case Qt::DisplayRole:
-        return QString::number(students);
+        return change ? changeText(number) : QString::number(number);
     case Qt::BackgroundRole:
-        return scaleColour(students, fullest.students, base);
+        return background;
     case Qt::ForegroundRole:
-        return textColourOn(scaleColour(students, fullest.students, base));
+        return textColourOn(background);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     default:
@@ -70,5 +75,15 @@ QString TermGridModel::text(const QModelIndexList &cells) const
     }
     std::sort(weeks.begin(), weeks.end());
     std::sort(columns.begin(), columns.end());
-    return gridText(term, shownPeriod, firstDay, weeks, columns);
+    return change ? tableText(gridTable(change->term(), shownPeriod, firstDay, weeks, columns, TableCell::Change))
+                  : gridText(term, shownPeriod, firstDay, weeks, columns);
+}
+
+void TermGridModel::setChange(const CountChange *shownChange)
+{
+    beginResetModel();
+    change = shownChange;
+    if (change)
+        largestShownChange = largestChange(change->term(), shownPeriod, change->lastWeek());
+    endResetModel();
 }

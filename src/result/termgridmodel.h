@@ -3,6 +3,7 @@
 #ifndef TERMGRIDMODEL_H
 #define TERMGRIDMODEL_H
 
+#include "countchange.h"
 #include "periodtotals.h"
 #include "termgrid.h"
 
@@ -10,8 +11,9 @@
 #include <QColor>
 
 // One period of the term as a table: a row per week of the term table, a
-// column per weekday, each cell the students in class, coloured by count.
-// Reads the term it is given, which must outlive it.
+// column per weekday, each cell the students in class, coloured by count;
+// or, while a change is set, each cell its change, coloured by its sign and
+// size. Reads the term and the change it is given, which must outlive it.
 class TermGridModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -25,8 +27,14 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Shows this change, or the students again for none.
+    void setChange(const CountChange *change);
+
     int period() const { return shownPeriod; }
     const Peak &peak() const { return fullest; }
+    // The largest number the colours reach: the peak's students, or the
+    // size of the largest change.
+    qint64 largest() const { return change ? qAbs(largestShownChange.students) : fullest.students; }
     // The grid text of the weeks and weekdays that hold these cells.
     QString text(const QModelIndexList &cells) const;
 
@@ -37,6 +45,8 @@ private:
     const QColor base;
     const int lastWeek;
     const Peak fullest;
+    const CountChange *change = nullptr;
+    Peak largestShownChange;
 };
 
 #endif // TERMGRIDMODEL_H

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef COUNTLIST_H
+#define COUNTLIST_H
+
+#include "count.h"
+
+#include <QObject>
+#include <QString>
+#include <QTime>
+#include <QVector>
+
+// The counts of one run, numbered in the order of the presses that made
+// them, so that any result window can compare its count with the others.
+// A result window is hidden, not deleted, when closed; the list keeps a
+// copy of each count all the same, which shares the count's data.
+class CountList : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The list of the windows under `owner`, made there when first asked for.
+    static CountList *of(QObject *owner);
+
+    // Adds a count made now; returns its number, from 1.
+    int add(const Count &count);
+    int size() const { return counts.size(); }
+    const Count &count(int number) const { return counts.at(number - 1).count; }
+
+    // "第3次统计".
+    static QString name(int number);
+    // "第3次统计（10:42，341 门课）".
+    QString choiceText(int number) const;
+
+signals:
+    void added(int number);
+
+private:
+    explicit CountList(QObject *owner);
+
+    struct Made
+    {
+        Count count;
+        QTime time;
+    };
+    QVector<Made> counts;
+};
+
+#endif // COUNTLIST_H
