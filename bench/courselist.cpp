@@ -164,3 +164,24 @@ CourseList generateCourseList(quint64 seed, int lines, Marking marking)
     list.counts = countLines.join(QLatin1Char('\n')).toUtf8() + '\n';
     return list;
 }
+
+CourseList withMovedCourses(const CourseList &list, int moved)
+{
+    static const QString days = text(u"一二三四五六日");
+    QStringList lines = QString::fromUtf8(list.times).split(QLatin1Char('\n'));
+    const int every = qMax(1, int(lines.size()) / qMax(1, moved));
+    int left = moved;
+    for (int line = every - 1; line < lines.size() && left > 0; line += every) {
+        QString &course = lines[line];
+        // Every item of the course, as the whole course moves.
+        for (int at = 0; at + 1 < course.size(); ++at) {
+            const int day = days.indexOf(course.at(at + 1));
+            if (day >= 0 && (course.at(at) == QChar(u'周') || course.at(at) == QChar(u'期')))
+                course[at + 1] = days.at((day + 1) % days.size());
+        }
+        --left;
+    }
+    CourseList result = list;
+    result.times = lines.join(QLatin1Char('\n')).toUtf8();
+    return result;
+}

@@ -20,4 +20,8 @@ enum class Marking { Some, Half };
 // The same seed always gives the same list, on every machine and compiler.
 CourseList generateCourseList(quint64 seed, int lines, Marking marking = Marking::Some);
 
+// The same list with `moved` of its courses, spread evenly over it, moved to
+// the next weekday: a timetable office's planned change.
+CourseList withMovedCourses(const CourseList &list, int moved);
+
 #endif // COURSELIST_H

@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -31,10 +32,13 @@ constexpr int courseLines = 20000;
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
+constexpr int movedCourses = 500;
+
 struct Texts
 {
     QString times;
     QString counts;
+    QString movedTimes;
 };
 
 const Texts &texts()
@@ -42,7 +46,8 @@ const Texts &texts()
     static const Texts made = [] {
         const CourseList list = generateCourseList(seed, courseLines);
         QString problem;
-        return Texts{pastedText(list.times, &problem), pastedText(list.counts, &problem)};
+        return Texts{pastedText(list.times, &problem), pastedText(list.counts, &problem),
+                     pastedText(withMovedCourses(list, movedCourses).times, &problem)};
     }();
     return made;
 }
@@ -141,6 +146,53 @@ void chooseCell(benchmark::State &state)
     }
 }
 
+// The list counted, then counted again with courses moved: the overview of
+// the second, to compare with the first.
+struct TwoCounts
+{
+    TwoCounts()
+        : before(&owner, texts().times, texts().counts)
+        , after(&owner, texts().movedTimes, texts().counts)
+        , overview(shownOverview(after))
+        , choice(overview->findChild<QComboBox *>())
+    {
+    }
+
+    QWidget owner;
+    ShowWindow before;
+    ShowWindow after;
+    OverviewWindow *overview;
+    QComboBox *choice;
+};
+
+void chooseCount(benchmark::State &state)
+{
+    TwoCounts counts;
+    for (auto _ : state) {
+        counts.choice->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        counts.choice->setCurrentIndex(0);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// A cell of a comparing overview becomes current, until its changed courses
+// are listed and painted.
+void chooseChangedCell(benchmark::State &state)
+{
+    TwoCounts counts;
+    counts.choice->setCurrentIndex(1);
+    auto *grid = counts.overview->findChild<QTableView *>();
+    int cell = 0;
+    for (auto _ : state) {
+        grid->setCurrentIndex(grid->model()->index(cell % 18, cell / 18 % 7));
+        QCoreApplication::processEvents();
+        ++cell;
+    }
+}
+
 } // namespace
 
 BENCHMARK(pressToDialog)->Unit(benchmark::kMillisecond);
@@ -148,6 +200,8 @@ BENCHMARK(copyAll)->Unit(benchmark::kMillisecond);
 BENCHMARK(openOverview)->Unit(benchmark::kMillisecond);
 BENCHMARK(switchTab)->Unit(benchmark::kMillisecond);
 BENCHMARK(chooseCell)->Unit(benchmark::kMillisecond);
+BENCHMARK(chooseCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(chooseChangedCell)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char *argv[])
 {
