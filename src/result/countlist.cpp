@@ -13,11 +13,17 @@ CountList *CountList::of(QObject *owner)
     return list ? list : new CountList(owner);
 }
 
-int CountList::add(const Count &count)
+int CountList::add(const Count *count)
 {
     counts.append({count, QTime::currentTime()});
     emit added(counts.size());
     return counts.size();
+}
+
+void CountList::remove(int number)
+{
+    counts[number - 1].count = nullptr;
+    emit removed(number);
 }
 
 QString CountList::name(int number)
@@ -30,5 +36,5 @@ QString CountList::choiceText(int number) const
     const Made &made = counts.at(number - 1);
     return QStringLiteral("%1（%2，%3 门课）")
             .arg(name(number), made.time.toString(QStringLiteral("HH:mm")),
-                 QString::number(made.count.courseLines));
+                 QString::number(made.count->courseLines));
 }

@@ -12,8 +12,8 @@
 
 // The counts of one run, numbered in the order of the presses that made
 // them, so that any result window can compare its count with the others.
-// A result window is hidden, not deleted, when closed; the list keeps a
-// copy of each count all the same, which shares the count's data.
+// Each result window keeps its own count; the list names them. A closed
+// result window is hidden, not deleted, so its count stays.
 class CountList : public QObject
 {
     Q_OBJECT
@@ -22,10 +22,15 @@ public:
     // The list of the windows under `owner`, made there when first asked for.
     static CountList *of(QObject *owner);
 
-    // Adds a count made now; returns its number, from 1.
-    int add(const Count &count);
+    // Adds the count of a window made now, which outlives it here until
+    // removed; returns its number, from 1.
+    int add(const Count *count);
+    // The window of that count is gone, and the count with it.
+    void remove(int number);
+    // The numbers given so far.
     int size() const { return counts.size(); }
-    const Count &count(int number) const { return counts.at(number - 1).count; }
+    // The count of that number, or none once removed.
+    const Count *count(int number) const { return counts.at(number - 1).count; }
 
     // "第3次统计".
     static QString name(int number);
@@ -34,13 +39,14 @@ public:
 
 signals:
     void added(int number);
+    void removed(int number);
 
 private:
     explicit CountList(QObject *owner);
 
     struct Made
     {
-        Count count;
+        const Count *count;
         QTime time;
     };
     QVector<Made> counts;

@@ -274,6 +274,7 @@ QWidget *OverviewWindow::makeChoice(QWidget *parent)
         for (int other = 1; other <= counts->size(); ++other)
             addChoice(other);
         connect(counts, &CountList::added, this, &OverviewWindow::addChoice);
+        connect(counts, &CountList::removed, this, &OverviewWindow::removeChoice);
     }
     connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OverviewWindow::compareWith);
@@ -282,8 +283,19 @@ QWidget *OverviewWindow::makeChoice(QWidget *parent)
 
 void OverviewWindow::addChoice(int other)
 {
-    if (other != number)
+    if (other != number && counts->count(other))
         choice->insertItem(1, counts->choiceText(other), other);
+}
+
+// A count whose window is gone can no longer be chosen; while it is shown,
+// the overview goes back to its own numbers.
+void OverviewWindow::removeChoice(int other)
+{
+    const int index = choice->findData(other);
+    if (index == choice->currentIndex())
+        choice->setCurrentIndex(0);
+    if (index > 0)
+        choice->removeItem(index);
 }
 
 void OverviewWindow::compareWith(int index)
@@ -291,7 +303,7 @@ void OverviewWindow::compareWith(int index)
     const int other = choice->itemData(index).toInt();
     comparing = other != 0;
     if (comparing)
-        change = CountChange(count, CountList::name(number), counts->count(other), CountList::name(other));
+        change = CountChange(count, CountList::name(number), *counts->count(other), CountList::name(other));
     for (const Page &page : qAsConst(pages))
         showPage(page);
 }

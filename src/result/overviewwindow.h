@@ -67,6 +67,7 @@ private:
 
     QWidget *makeChoice(QWidget *parent);
     void addChoice(int number);
+    void removeChoice(int number);
     void compareWith(int index);
     QWidget *makePage(int period, int week, int column);
     void showPage(const Page &page);

@@ -54,12 +54,16 @@ ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
     // them. The view, the table, the overview and the workbook all read these totals.
     count = countOfTexts(timeText, countText, firstDay, firstLines);
     counts = CountList::of(parent ? static_cast<QObject *>(parent) : this);
-    number = counts->add(count);
+    number = counts->add(&count);
     setupUi();
     fitToScreen(this);
 }
 
-ShowWindow::~ShowWindow() = default;
+ShowWindow::~ShowWindow()
+{
+    if (counts)
+        counts->remove(number);
+}
 
 void ShowWindow::setInputBoxes(QTextEdit *time, QTextEdit *count)
 {
@@ -242,15 +246,15 @@ void ShowWindow::showCourse(int courseCount, int index)
     if (!timeBox || !countBox)
         return;
     const bool own = courseCount == number;
-    const Count &shown = own ? count : counts->count(courseCount);
+    const Count *shown = own ? &count : counts->count(courseCount);
     const bool boxesHold = own ? !inputEdited
-                               : timeBox->toPlainText().trimmed() == shown.timeText
-                    && countBox->toPlainText().trimmed() == shown.countText;
+                               : shown && timeBox->toPlainText().trimmed() == shown->timeText
+                    && countBox->toPlainText().trimmed() == shown->countText;
     if (!boxesHold) {
         overview->showInputEdited();
         return;
     }
-    const CourseLines &course = shown.courses.course(index);
+    const CourseLines &course = shown->courses.course(index);
     selectLines(countBox, course.headCountLine, course.headCountLines);
     // Last: the boxes scroll together, and the class time is what to see.
     selectLines(timeBox, course.line, course.lines);

@@ -63,7 +63,7 @@ private:
     QLabel *exportedLabel = nullptr;
     QPointer<OverviewWindow> overview;
     Count count;
-    CountList *counts = nullptr;
+    QPointer<CountList> counts;
     int number = 0;
     QPointer<QTextEdit> timeBox;
     QPointer<QTextEdit> countBox;
