@@ -94,7 +94,7 @@ QVariant CellCoursesModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return QVariant();
-    const TableCell &cell = table.rows.at(order.at(index.row())).at(index.column());
+    const TableCell &cell = table.cell(order.at(index.row()), index.column());
     const bool classTime = index.column() == table.header.size() - 1;
     switch (role) {
     case Qt::DisplayRole:
@@ -140,8 +140,7 @@ void CellCoursesModel::sortRows()
     collator.setNumericMode(true);
     const bool descending = sortOrder == Qt::DescendingOrder;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int compared = compareCells(table.rows.at(a).at(sortColumn),
-                                          table.rows.at(b).at(sortColumn), collator);
+        const int compared = compareCells(table.cell(a, sortColumn), table.cell(b, sortColumn), collator);
         return descending ? compared > 0 : compared < 0;
     });
 }
@@ -149,7 +148,9 @@ void CellCoursesModel::sortRows()
 QString CellCoursesModel::text(const QList<int> &rowNumbers) const
 {
     Table chosen{table.header, {}};
-    for (int row : rowNumbers)
-        chosen.rows.append(table.rows.at(order.at(row)));
+    for (int row : rowNumbers) {
+        for (int column = 0; column < table.header.size(); ++column)
+            chosen.cells.append(table.cell(order.at(row), column));
+    }
     return tableText(chosen);
 }

@@ -167,7 +167,7 @@ Table changedCoursesTable(const CountChange &change, const QVector<ChangedCourse
         const TermCourses &courses = ours ? change.courses() : change.otherCourses();
         const int index = ours ? course.course : course.otherCourse;
         const TableCell line = numberCell(courses.course(index).line);
-        table.rows.append({numberCell(course.change, TableCell::Change), ours ? line : textCell(QString()),
+        table.addRow({numberCell(course.change, TableCell::Change), ours ? line : textCell(QString()),
                            ours ? textCell(QString()) : line, textCell(courses.classTime(index))});
     }
     return table;

@@ -73,12 +73,12 @@ Table termTable(const TermTotals &term, bool firstDay, int lastWeek, TableCell::
     std::array<TableCell, 7> dayCells;
     for (int d = 0; d < 7; ++d)
         dayCells[d] = textCell(QStringLiteral("星期") + dayName(firstDay + d));
-    table.rows.reserve(7 * lastWeek);
+    table.cells.reserve(7 * 7 * lastWeek);
     for (int week = 1; week <= lastWeek; ++week) {
         const TableCell weekLabel = textCell(QStringLiteral("第") + number(week) + QStringLiteral("周"));
         for (int d = 0; d < 7; ++d) {
             const PeriodTotals &totals = term[week - 1][d];
-            table.rows.append({weekLabel, dayCells[d],
+            table.addRow({weekLabel, dayCells[d],
                                numberCell(totals.period4, numbers), numberCell(totals.period5, numbers),
                                numberCell(totals.period9, numbers), numberCell(totals.period11, numbers),
                                numberCell(totals.period12, numbers)});

@@ -25,18 +25,15 @@ QString tableText(const Table &table)
     text += lineEnd;
     // Appended piece by piece: a chain of "+" would make a new string for
     // every piece of every row.
-    text.reserve(text.size() + table.rows.size() * (table.header.size() * 8 + 8));
-    for (const QVector<TableCell> &row : table.rows) {
-        for (int column = 0; column < row.size(); ++column) {
-            if (column > 0)
-                text += tab;
-            const TableCell &cell = row.at(column);
-            if (cell.kind == TableCell::Text)
-                text += cell.text;
-            else
-                text += cellText(cell);
-        }
-        text += lineEnd;
+    text.reserve(text.size() + table.rowCount() * (table.header.size() * 8 + 8));
+    const int columns = table.header.size();
+    for (int at = 0; at < table.cells.size(); ++at) {
+        const TableCell &cell = table.cells.at(at);
+        if (cell.kind == TableCell::Text)
+            text += cell.text;
+        else
+            text += cellText(cell);
+        text += at % columns == columns - 1 ? lineEnd : tab;
     }
     return text;
 }

@@ -106,7 +106,7 @@ Table courseTable(const TermCourses &courses, const QVector<CourseInCell> &inCel
 {
     Table table{{QStringLiteral("行"), QStringLiteral("人数"), QStringLiteral("上课时间")}, {}};
     for (const CourseInCell &row : inCell) {
-        table.rows.append({numberCell(courses.course(row.course).line), numberCell(row.students),
+        table.addRow({numberCell(courses.course(row.course).line), numberCell(row.students),
                            textCell(courses.classTime(row.course))});
     }
     return table;

@@ -50,10 +50,9 @@ Table gridTable(const TermTotals &term, int period, bool firstDay, const QList<i
     for (int column : columns)
         table.header.append(weekdayColumnName(column, firstDay));
     for (int week : weeks) {
-        QVector<TableCell> row{textCell(QStringLiteral("第%1周").arg(week))};
+        table.cells.append(textCell(QStringLiteral("第%1周").arg(week)));
         for (int column : columns)
-            row.append(numberCell(studentsIn(term[week - 1][column], period), numbers));
-        table.rows.append(row);
+            table.cells.append(numberCell(studentsIn(term[week - 1][column], period), numbers));
     }
     return table;
 }

@@ -37,20 +37,23 @@ QVariant TermGridModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const TermTotals &shown = change ? change->term() : term;
     const qint64 number = studentsIn(shown[index.row()][index.column()], shownPeriod);
-    const QColor background = change ? changeColour(number, largest(), base)
-                                     : scaleColour(number, fullest.students, base);
     switch (role) {
     case Qt::DisplayRole:
         return change ? changeText(number) : QString::number(number);
     case Qt::BackgroundRole:
-        return background;
+        return background(number);
     case Qt::ForegroundRole:
-        return textColourOn(background);
+        return textColourOn(background(number));
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return QVariant();
     }
+}
+
+QColor TermGridModel::background(qint64 number) const
+{
+    return change ? changeColour(number, largest(), base) : scaleColour(number, fullest.students, base);
 }
 
 QVariant TermGridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -81,6 +84,8 @@ QString TermGridModel::text(const QModelIndexList &cells) const
 
 void TermGridModel::setChange(const CountChange *shownChange)
 {
+    if (!shownChange && !change)
+        return;
     beginResetModel();
     change = shownChange;
     if (change)

@@ -39,6 +39,8 @@ public:
     QString text(const QModelIndexList &cells) const;
 
 private:
+    QColor background(qint64 number) const;
+
     const TermTotals &term;
     const int shownPeriod;
     const bool firstDay;

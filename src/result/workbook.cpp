@@ -54,10 +54,10 @@ public:
         for (lxw_col_t column = 0; column < lxw_col_t(table.header.size()); ++column)
             writeText(firstRow, column, table.header.at(column), heading);
         lxw_row_t row = firstRow;
-        for (const QVector<TableCell> &cells : table.rows) {
+        for (int tableRow = 0; tableRow < table.rowCount(); ++tableRow) {
             ++row;
-            for (lxw_col_t column = 0; column < lxw_col_t(cells.size()); ++column) {
-                const TableCell &cell = cells.at(column);
+            for (lxw_col_t column = 0; column < lxw_col_t(table.header.size()); ++column) {
+                const TableCell &cell = table.cell(tableRow, int(column));
                 if (cell.kind != TableCell::Text)
                     worksheet_write_number(sheet, row, column, double(cell.number), nullptr);
                 else if (!cell.text.isEmpty())
