@@ -33,6 +33,7 @@ CellCoursesModel::CellCoursesModel(const TermCourses &courses, int period, QObje
     , period(period)
     , table(courseTable(courses, {}))
 {
+    collator.setNumericMode(true);
 }
 
 void CellCoursesModel::setChange(const CountChange *shownChange)
@@ -136,8 +137,6 @@ void CellCoursesModel::sortRows()
     });
     if (sortColumn < 0 || sortColumn >= table.header.size())
         return;
-    QCollator collator;
-    collator.setNumericMode(true);
     const bool descending = sortOrder == Qt::DescendingOrder;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const int compared = compareCells(table.cell(a, sortColumn), table.cell(b, sortColumn), collator);

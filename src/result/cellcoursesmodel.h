@@ -8,6 +8,7 @@
 #include "termcourses.h"
 
 #include <QAbstractTableModel>
+#include <QCollator>
 #include <QVector>
 
 // The courses in class in one cell of the term: a row per course with its
@@ -63,6 +64,8 @@ private:
     QVector<CourseInCell> inCell;
     int week = 1;
     int column = 0;
+    // Made once: making one is slow, and every cell is sorted.
+    QCollator collator;
     int sortColumn = 1;
     Qt::SortOrder sortOrder = Qt::DescendingOrder;
 };
