@@ -39,7 +39,7 @@ public:
     {
         largest = largestNumber;
         changes = ofChanges;
-        setAccessibleName(changes ? QStringLiteral("颜色：紫色少 %1 人，白色不变，橙色多 %1 人").arg(largest)
+        setAccessibleName(changes ? QStringLiteral("颜色：紫色少 %1 人，底色不变，橙色多 %1 人").arg(largest)
                                   : QStringLiteral("颜色：浅色 0 人，深色 %1 人").arg(largest));
         setFixedSize(sizeHint());
         update();
