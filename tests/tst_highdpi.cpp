@@ -21,6 +21,8 @@ class tst_HighDpi : public QObject
 private slots:
     void fittedGeometry_data();
     void fittedGeometry();
+    void centredGeometry_data();
+    void centredGeometry();
     void mainWindowFits();
     void iconHasTheScreensPixels_data();
     void iconHasTheScreensPixels();
@@ -56,6 +58,35 @@ void tst_HighDpi::fittedGeometry()
     QFETCH(QRect, expected);
 
     QCOMPARE(::fittedGeometry(geometry, frame, available), expected);
+}
+
+void tst_HighDpi::centredGeometry_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("over");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("expected");
+
+    const QRect screen(0, 0, 1920, 1040);
+    QTest::newRow("centred on the dialog") << QSize(754, 448) << QRect(800, 400, 400, 300) << screen
+                                           << QRect(623, 338, 754, 448);
+    QTest::newRow("144 dpi: moved up and left into the screen")
+            << QSize(1131, 672) << QRect(1200, 700, 600, 330) << screen << QRect(781, 360, 1131, 672);
+    QTest::newRow("screen left of the primary one: moved right and down")
+            << QSize(700, 500) << QRect(-1366, 0, 200, 100) << QRect(-1366, 0, 1366, 728)
+            << QRect(-1358, 31, 700, 500);
+    QTest::newRow("larger than the screen: shrunk") << QSize(2000, 1200) << QRect(800, 400, 400, 300)
+                                                    << screen << QRect(8, 31, 1904, 1001);
+}
+
+void tst_HighDpi::centredGeometry()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRect, over);
+    QFETCH(QRect, available);
+    QFETCH(QRect, expected);
+
+    QCOMPARE(::centredGeometry(size, QMargins(8, 31, 8, 8), over, available), expected);
 }
 
 void tst_HighDpi::mainWindowFits()

@@ -213,7 +213,7 @@ void ShowWindow::showOverview()
         overview->show();
         // Laid out now; a new window would be cut to two thirds of the screen's height.
         overview->resize(overview->sizeHint());
-        fitToScreen(overview);
+        centreOn(overview, this);
     }
     overview->show();
     overview->raise();
