@@ -35,9 +35,10 @@ CHECK_DEBIAN13_PACKAGES := debootstrap debian-archive-keyring
 # Wine and packed by NSIS;
 # librsvg and icoutils turn the SVG icon into PNGs and an .ico; the desktop
 # program is checked on a virtual screen, measured with xwininfo, driven with
-# xdotool and photographed with ImageMagick.
+# xdotool and photographed with ImageMagick; python3 finds the result view in a
+# picture of its dialog.
 WINDOWS_PACKAGES := dpkg-dev xz-utils patch perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
-	librsvg2-bin icoutils unzip xvfb x11-utils xdotool imagemagick
+	librsvg2-bin icoutils unzip xvfb x11-utils xdotool imagemagick python3
 
 # cmake runs the parallel jobs; the targets here run one after the other, in
 # the order written, and do not announce the folders they run in.
