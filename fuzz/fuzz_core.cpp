@@ -18,6 +18,7 @@
 
 #include <QByteArray>
 #include <QRegExp>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTextCodec>
@@ -169,7 +170,7 @@ ClassEntry plainReading(QString item, int students, bool *matched)
     }
     *matched = true;
     entry.day = dayIndex(form.cap(1), mondayFirst);
-    const QStringList periods = form.cap(2).split(QRegExp(QStringLiteral("[,-]")));
+    const QStringList periods = form.cap(2).split(QRegularExpression(QStringLiteral("[,-]")));
     entry.firstPeriod = plainNumber(periods.first());
     entry.lastPeriod = plainNumber(periods.last());
     entry.weekFrom = plainNumber(form.cap(3));
@@ -183,7 +184,7 @@ QStringList plainItems(const QString &line)
 {
     QStringList items;
     const QRegExp itemEnd(QStringLiteral("[}｝]\\s*(?=周|星期)"));
-    for (QString piece : line.split(QRegExp(QStringLiteral("[;；]")))) {
+    for (QString piece : line.split(QRegularExpression(QStringLiteral("[;；]")))) {
         for (int end = itemEnd.indexIn(piece); end >= 0; end = itemEnd.indexIn(piece)) {
             items.append(piece.left(end + 1));
             piece.remove(0, end + itemEnd.matchedLength());
@@ -365,7 +366,7 @@ void checkTable(const TermTotals &term)
 {
     const QString table = termTableText(term, mondayFirst);
     check(table.endsWith(QLatin1Char('\n')), "the table ends with a line feed");
-    QVector<QStringRef> lines = table.splitRef(QLatin1Char('\n'));
+    QVector<QStringRef> lines = QStringRef(&table).split(QLatin1Char('\n'));
     lines.removeLast();
     const int weeks = (lines.size() - 1) / 7;
     check(lines.size() == 1 + 7 * weeks, "the table has a header and seven rows a week");
@@ -394,7 +395,7 @@ void checkGrids(const TermTotals &term)
     const int weeks = lastTableWeek(term);
     for (int period : reportedPeriods) {
         const QString grid = gridText(term, period, mondayFirst);
-        QVector<QStringRef> lines = grid.splitRef(QLatin1Char('\n'));
+        QVector<QStringRef> lines = QStringRef(&grid).split(QLatin1Char('\n'));
         check(lines.takeLast().isEmpty(), "the grid ends with a line feed");
         check(lines.size() == 1 + weeks, "the grid has a header and the weeks of the table");
         for (int week = 1; week < lines.size(); ++week) {
