@@ -104,10 +104,14 @@ int plainHeadCount(const QString &line, bool *named, UncountedItem::Kind *kind)
     const QString text = line.trimmed();
     if (text.isEmpty())
         return 0;
-    QRegExp form(QStringLiteral("([+-]?)(\\d+|\\d{1,3}(,\\d{3})+)(\\.(\\d+))?"));
+    QRegExp form(QStringLiteral("([+\\x2212-]?)(\\d+|\\d{1,3}(,\\d{3})+)(\\.(\\d+))?"));
     *named = true;
     *kind = UncountedItem::UnreadHeadCount;
     if (!form.exactMatch(text))
+        return 0;
+    // toInt also takes the minus sign U+2212, the shown form does not.
+    const bool minusSign = form.cap(1) == QChar(0x2212);
+    if (minusSign && (!form.cap(3).isEmpty() || !form.cap(4).isEmpty()))
         return 0;
     for (QChar c : form.cap(5)) {
         if (c.digitValue() != 0)
@@ -117,7 +121,9 @@ int plainHeadCount(const QString &line, bool *named, UncountedItem::Kind *kind)
     for (QChar &c : digits)
         c = QLatin1Char(char('0' + c.digitValue()));
     bool inRange = false;
-    const qint64 value = (form.cap(1) + digits).toLongLong(&inRange);
+    const qint64 value = ((minusSign ? QStringLiteral("-") : form.cap(1)) + digits).toLongLong(&inRange);
+    if (minusSign && value < INT_MIN)
+        return 0;
     if (!inRange || value < INT_MIN || value > INT_MAX) {
         *kind = UncountedItem::HeadCountTooLarge;
         return 0;
