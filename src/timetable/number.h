@@ -51,7 +51,9 @@ Q_ALWAYS_INLINE int readNumber(const QStringRef &text, bool *ok = nullptr)
         return value;
     }
     const QChar minusSign(0x2212);
-    const auto isNonAscii = [minusSign](QChar c) { return c.unicode() > 0x7f && (c.isDigit() || c == minusSign); };
+    const auto isNonAscii = [minusSign](QChar c) {
+        return c.unicode() > 0x7f && (c.isDigit() || c == minusSign);
+    };
     if (std::none_of(text.cbegin(), text.cend(), isNonAscii))
         return text.toInt(ok);
     QString ascii = text.toString();
