@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -25,7 +26,7 @@ void CellCoursesModel::setCell(int week, int column)
     beginResetModel();
     rows = courses.inCell(week, column, period);
     total = 0;
-    for (const CourseInCell &row : qAsConst(rows))
+    for (const CourseInCell &row : std::as_const(rows))
         total += row.students;
     sortRows();
     endResetModel();
@@ -100,7 +101,7 @@ void CellCoursesModel::sortRows()
         QCollator collator;
         collator.setNumericMode(true);
         QHash<int, QString> texts;
-        for (const CourseInCell &row : qAsConst(rows))
+        for (const CourseInCell &row : std::as_const(rows))
             texts.insert(row.course, courses.classTime(row.course));
         std::stable_sort(rows.begin(), rows.end(), [&](const CourseInCell &a, const CourseInCell &b) {
             const int order = collator.compare(texts.value(a.course), texts.value(b.course));

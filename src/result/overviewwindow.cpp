@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -297,7 +298,7 @@ void OverviewWindow::copyPicture()
 void OverviewWindow::showInputEdited()
 {
     inputWasEdited = true;
-    for (QLabel *label : qAsConst(inputEditedLabels))
+    for (QLabel *label : std::as_const(inputEditedLabels))
         label->show();
 }
 

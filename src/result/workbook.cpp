@@ -15,6 +15,7 @@
 #include <xlsxwriter.h>
 
 #include <clocale>
+#include <utility>
 
 namespace {
 
@@ -52,7 +53,7 @@ public:
         QStringList lines = text.split(QLatin1Char('\n'));
         lines.removeLast(); // every line ends with "\n"
         lxw_row_t row = firstRow;
-        for (const QString &line : qAsConst(lines)) {
+        for (const QString &line : std::as_const(lines)) {
             const QStringList cells = line.split(QLatin1Char('\t'));
             for (lxw_col_t column = 0; column < lxw_col_t(cells.size()); ++column) {
                 if (row == firstRow)
