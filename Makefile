@@ -1,14 +1,22 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build and test in one place. Every target installs what it needs.
 
-BUILD_DIR ?= build
+# QT=6 builds with Qt 6 instead of Qt 5, in folders of its own, so that
+# the two builds do not configure each other's folders again.
+QT ?= 5
+ifeq ($(QT),6)
+QT_SUFFIX := -qt6
+else ifneq ($(QT),5)
+$(error QT is 5 or 6, not "$(QT)")
+endif
+BUILD_DIR ?= build$(QT_SUFFIX)
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 CMAKE_OPTIONS ?=
-SANITIZE_DIR ?= build-sanitize
-FUZZ_DIR ?= build-fuzz
+SANITIZE_DIR ?= build-sanitize$(QT_SUFFIX)
+FUZZ_DIR ?= build-fuzz$(QT_SUFFIX)
 FUZZ_SECONDS ?= 300
-BENCH_DIR ?= build-bench
+BENCH_DIR ?= build-bench$(QT_SUFFIX)
 WINDOWS_DIR ?= build-windows
 
 # The build embeds the toolkit's Chinese catalogue, links libxlsxwriter for
@@ -17,13 +25,21 @@ WINDOWS_DIR ?= build-windows
 # package does not bring. dpkg-buildflags (dpkg-dev) gives the optimised builds,
 # the package's among them, Debian's hardening flags; it is needed when the
 # build folder is configured, which may be long before "make package".
-BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n help2man \
+# Qt 6 keeps QRegExp and QTextCodec in its Qt 5 compatibility module.
+ifeq ($(QT),6)
+QT_PACKAGES := qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-translations-l10n
+QT_SVG_PACKAGE := libqt6svg6
+else
+QT_PACKAGES := qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
+QT_SVG_PACKAGE := libqt5svg5
+endif
+BUILD_PACKAGES := cmake g++ make pkg-config $(QT_PACKAGES) help2man \
 	libxlsxwriter-dev zlib1g-dev libminizip-dev dpkg-dev
-RUN_PACKAGES := libqt5svg5 cjk-font
+RUN_PACKAGES := $(QT_SVG_PACKAGE) cjk-font
 # The SVG plug-in draws the window icon; the validators and man check the
 # menu entry, the AppStream metadata and the manual pages; openpyxl reads the
 # exported workbook back.
-TEST_PACKAGES := time libqt5svg5 desktop-file-utils appstream man-db python3-openpyxl
+TEST_PACKAGES := time $(QT_SVG_PACKAGE) desktop-file-utils appstream man-db python3-openpyxl
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_PACKAGES := libbenchmark-dev time python3
 PACKAGE_PACKAGES := file
@@ -35,9 +51,10 @@ CHECK_DEBIAN13_PACKAGES := debootstrap debian-archive-keyring
 # Wine and packed by NSIS;
 # librsvg and icoutils turn the SVG icon into PNGs and an .ico; the desktop
 # program is checked on a virtual screen, measured with xwininfo, driven with
-# xdotool and photographed with ImageMagick.
+# xdotool and photographed with ImageMagick; python3 finds the result view in a
+# picture of its dialog.
 WINDOWS_PACKAGES := dpkg-dev xz-utils patch perl g++-mingw-w64-x86-64-posix wine wine64 nsis \
-	librsvg2-bin icoutils unzip xvfb x11-utils xdotool imagemagick
+	librsvg2-bin icoutils unzip xvfb x11-utils xdotool imagemagick python3
 
 # cmake runs the parallel jobs; the targets here run one after the other, in
 # the order written, and do not announce the folders they run in.
@@ -113,7 +130,7 @@ build: configure
 
 # cmake runs again, on a fresh cache, whenever the build type or the options
 # differ from those the build folder was configured with.
-CONFIGURE_ARGS = $(strip -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_OPTIONS))
+CONFIGURE_ARGS = $(strip -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCLASSCOUNT_QT=$(QT) $(CMAKE_OPTIONS))
 CONFIGURE = cmake --fresh --log-level=NOTICE -S . -B $(BUILD_DIR) $(CONFIGURE_ARGS)
 configure:
 	@tools/install-deps --log $(BUILD_DIR)/install-deps.log $(BUILD_PACKAGES) $(TARGET_PACKAGES)

@@ -72,7 +72,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as a plug-in, so the shared-library scan cannot see it: it draws the SVG icon.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt5svg5)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt${CLASSCOUNT_QT}svg${CLASSCOUNT_QT})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-zenhei | fonts-noto-cjk")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -19,6 +19,7 @@
 
 #include <QByteArray>
 #include <QRegExp>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTextCodec>
@@ -104,10 +105,14 @@ int plainHeadCount(const QString &line, bool *named, UncountedItem::Kind *kind)
     const QString text = line.trimmed();
     if (text.isEmpty())
         return 0;
-    QRegExp form(QStringLiteral("([+-]?)(\\d+|\\d{1,3}(,\\d{3})+)(\\.(\\d+))?"));
+    QRegExp form(QStringLiteral("([+\\x2212-]?)(\\d+|\\d{1,3}(,\\d{3})+)(\\.(\\d+))?"));
     *named = true;
     *kind = UncountedItem::UnreadHeadCount;
     if (!form.exactMatch(text))
+        return 0;
+    // toInt also takes the minus sign U+2212, the shown form does not.
+    const bool minusSign = form.cap(1) == QChar(0x2212);
+    if (minusSign && (!form.cap(3).isEmpty() || !form.cap(4).isEmpty()))
         return 0;
     for (QChar c : form.cap(5)) {
         if (c.digitValue() != 0)
@@ -117,7 +122,9 @@ int plainHeadCount(const QString &line, bool *named, UncountedItem::Kind *kind)
     for (QChar &c : digits)
         c = QLatin1Char(char('0' + c.digitValue()));
     bool inRange = false;
-    const qint64 value = (form.cap(1) + digits).toLongLong(&inRange);
+    const qint64 value = ((minusSign ? QStringLiteral("-") : form.cap(1)) + digits).toLongLong(&inRange);
+    if (minusSign && value < INT_MIN)
+        return 0;
     if (!inRange || value < INT_MIN || value > INT_MAX) {
         *kind = UncountedItem::HeadCountTooLarge;
         return 0;
@@ -170,7 +177,7 @@ ClassEntry plainReading(QString item, int students, bool *matched)
     }
     *matched = true;
     entry.day = dayIndex(form.cap(1), mondayFirst);
-    const QStringList periods = form.cap(2).split(QRegExp(QStringLiteral("[,-]")));
+    const QStringList periods = form.cap(2).split(QRegularExpression(QStringLiteral("[,-]")));
     entry.firstPeriod = plainNumber(periods.first());
     entry.lastPeriod = plainNumber(periods.last());
     entry.weekFrom = plainNumber(form.cap(3));
@@ -184,7 +191,7 @@ QStringList plainItems(const QString &line)
 {
     QStringList items;
     const QRegExp itemEnd(QStringLiteral("[}｝]\\s*(?=周|星期)"));
-    for (QString piece : line.split(QRegExp(QStringLiteral("[;；]")))) {
+    for (QString piece : line.split(QRegularExpression(QStringLiteral("[;；]")))) {
         for (int end = itemEnd.indexIn(piece); end >= 0; end = itemEnd.indexIn(piece)) {
             items.append(piece.left(end + 1));
             piece.remove(0, end + itemEnd.matchedLength());
@@ -366,7 +373,7 @@ void checkTable(const TermTotals &term)
 {
     const QString table = termTableText(term, mondayFirst);
     check(table.endsWith(QLatin1Char('\n')), "the table ends with a line feed");
-    QVector<QStringRef> lines = table.splitRef(QLatin1Char('\n'));
+    QVector<QStringRef> lines = QStringRef(&table).split(QLatin1Char('\n'));
     lines.removeLast();
     const int weeks = (lines.size() - 1) / 7;
     check(lines.size() == 1 + 7 * weeks, "the table has a header and seven rows a week");
@@ -395,7 +402,7 @@ void checkGrids(const TermTotals &term)
     const int weeks = lastTableWeek(term);
     for (int period : reportedPeriods) {
         const QString grid = gridText(term, period, mondayFirst);
-        QVector<QStringRef> lines = grid.splitRef(QLatin1Char('\n'));
+        QVector<QStringRef> lines = QStringRef(&grid).split(QLatin1Char('\n'));
         check(lines.takeLast().isEmpty(), "the grid ends with a line feed");
         check(lines.size() == 1 + weeks, "the grid has a header and the weeks of the table");
         for (int week = 1; week < lines.size(); ++week) {

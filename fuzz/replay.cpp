@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
@@ -28,7 +29,7 @@ int main(int argc, char *argv[])
     }
     files.sort();
 
-    for (const QString &path : qAsConst(files)) {
+    for (const QString &path : std::as_const(files)) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(path));

@@ -3,6 +3,7 @@
 #include "appicon.h"
 #include "highdpi.h"
 #include "mainwindow.h"
+#include "qtswitches.h"
 #include "screenfit.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ class tst_HighDpi : public QObject
 private slots:
     void fittedGeometry_data();
     void fittedGeometry();
+    void centredGeometry_data();
+    void centredGeometry();
     void mainWindowFits();
     void iconHasTheScreensPixels_data();
     void iconHasTheScreensPixels();
@@ -56,6 +59,35 @@ void tst_HighDpi::fittedGeometry()
     QFETCH(QRect, expected);
 
     QCOMPARE(::fittedGeometry(geometry, frame, available), expected);
+}
+
+void tst_HighDpi::centredGeometry_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("over");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("expected");
+
+    const QRect screen(0, 0, 1920, 1040);
+    QTest::newRow("centred on the dialog") << QSize(754, 448) << QRect(800, 400, 400, 300) << screen
+                                           << QRect(623, 338, 754, 448);
+    QTest::newRow("144 dpi: moved up and left into the screen")
+            << QSize(1131, 672) << QRect(1200, 700, 600, 330) << screen << QRect(781, 360, 1131, 672);
+    QTest::newRow("screen left of the primary one: moved right and down")
+            << QSize(700, 500) << QRect(-1366, 0, 200, 100) << QRect(-1366, 0, 1366, 728)
+            << QRect(-1358, 31, 700, 500);
+    QTest::newRow("larger than the screen: shrunk") << QSize(2000, 1200) << QRect(800, 400, 400, 300)
+                                                    << screen << QRect(8, 31, 1904, 1001);
+}
+
+void tst_HighDpi::centredGeometry()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRect, over);
+    QFETCH(QRect, available);
+    QFETCH(QRect, expected);
+
+    QCOMPARE(::centredGeometry(size, QMargins(8, 31, 8, 8), over, available), expected);
 }
 
 void tst_HighDpi::mainWindowFits()
@@ -96,9 +128,13 @@ void tst_HighDpi::iconHasTheScreensPixels()
     const int pixels = qRound(size * ratio);
     QCOMPARE(scaled.size(), QSize(pixels, pixels));
 
+#if CLASSCOUNT_ASK_FOR_HIGH_DPI
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, false);
     const QImage drawn = icon.pixmap(pixels, pixels).toImage();
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+#else
+    const QImage drawn = icon.pixmap(QSize(pixels, pixels), 1.0).toImage();
+#endif
     QImage image = scaled.toImage().convertToFormat(drawn.format());
     image.setDevicePixelRatio(1);
     QCOMPARE(image, drawn);
@@ -106,6 +142,9 @@ void tst_HighDpi::iconHasTheScreensPixels()
 
 int main(int argc, char *argv[])
 {
+    // Qt 5's offscreen screen, which Qt 6 makes 800×800 at 96 dpi unless
+    // told otherwise; Qt 5 takes no configuration and ignores the file.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" CLASSCOUNT_OFFSCREEN_SCREEN);
     qputenv("QT_SCALE_FACTOR", "1.25");
     enableHighDpiScaling();
     QApplication app(argc, argv);

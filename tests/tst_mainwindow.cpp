@@ -218,7 +218,7 @@ void tst_MainWindow::exampleContent()
         QCOMPARE(document->blockCount(), 3);
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
             const QTextCharFormat format = block.begin().fragment().charFormat();
-            QCOMPARE(format.fontFamily(), QStringLiteral("SimSun"));
+            QCOMPARE(format.font().family(), QStringLiteral("SimSun"));
             QCOMPARE(format.fontPointSize(), 9.0);
             QCOMPARE(block.blockFormat().topMargin(), 0.0);
             QCOMPARE(block.blockFormat().indent(), 0);

@@ -14,6 +14,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <utility>
 
 class TestToolkitTexts : public QObject
 {
@@ -61,7 +62,7 @@ void TestToolkitTexts::textBoxMenu()
             texts.append(action->text());
     }
     QCOMPARE(texts.size(), 7);
-    for (const QString &text : qAsConst(texts)) {
+    for (const QString &text : std::as_const(texts)) {
         const bool chinese = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
             return c.script() == QChar::Script_Han;
         });

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -53,7 +54,7 @@ void CellCoursesModel::setCell(int cellWeek, int cellColumn)
     if (change) {
         changed = change->inCell(week, column, period);
         table = changedCoursesTable(*change, changed);
-        for (const ChangedCourse &course : qAsConst(changed)) {
+        for (const ChangedCourse &course : std::as_const(changed)) {
             const bool other = course.course < 0;
             const int index = other ? course.otherCourse : course.course;
             const TermCourses &list = other ? change->otherCourses() : change->courses();
@@ -62,7 +63,7 @@ void CellCoursesModel::setCell(int cellWeek, int cellColumn)
     } else {
         inCell = courses.inCell(week, column, period);
         table = courseTable(courses, inCell);
-        for (const CourseInCell &course : qAsConst(inCell))
+        for (const CourseInCell &course : std::as_const(inCell))
             rows.append({course.course, false, courses.course(course.course).line});
     }
     order.resize(rows.size());

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -304,7 +305,7 @@ void OverviewWindow::compareWith(int index)
     comparing = other != 0;
     if (comparing)
         change = CountChange(count, CountList::name(number), *counts->count(other), CountList::name(other));
-    for (const Page &page : qAsConst(pages))
+    for (const Page &page : std::as_const(pages))
         showPage(page);
 }
 
@@ -417,7 +418,7 @@ void OverviewWindow::copyPicture()
 void OverviewWindow::showInputEdited()
 {
     inputWasEdited = true;
-    for (QLabel *label : qAsConst(inputEditedLabels))
+    for (QLabel *label : std::as_const(inputEditedLabels))
         label->show();
 }
 

@@ -27,6 +27,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 // Taller lists scroll, so that the dialog still fits a 1366×768 screen.
 constexpr int uncountedLinesShown = 10;
@@ -142,7 +144,7 @@ void ShowWindow::addUncountedNotice(QBoxLayout *page)
         return;
 
     QStringList lines;
-    for (const UncountedItem &item : qAsConst(count.uncounted))
+    for (const UncountedItem &item : std::as_const(count.uncounted))
         lines.append(uncountedLine(item));
     auto *list = new QPlainTextEdit(this);
     list->setObjectName(QStringLiteral("uncountedList"));
@@ -217,7 +219,7 @@ void ShowWindow::showOverview()
         overview->show();
         // Laid out now; a new window would be cut to two thirds of the screen's height.
         overview->resize(overview->sizeHint());
-        fitToScreen(overview);
+        centreOn(overview, this);
     }
     overview->show();
     overview->raise();

@@ -40,7 +40,7 @@ void TermCourses::add(const BoxLineView &time, const BoxLineView &headCount,
                  time.source.size(),
                  time.cell,
                  firstEntry,
-                 entries.size() - firstEntry});
+                 int(entries.size()) - firstEntry});
 }
 
 QVector<CourseInCell> TermCourses::inCell(int week, int column, int period) const
@@ -77,7 +77,7 @@ bool TermCourses::addsTo(int index, int week, int column, int period, qint64 *st
 QString TermCourses::classTime(int index) const
 {
     const Kept &course = kept.at(index);
-    const QStringRef source = timeText.midRef(course.sourceStart, course.sourceSize);
+    const QStringView source = QStringView(timeText).mid(course.sourceStart, course.sourceSize);
     if (!course.cell && !source.contains(QLatin1Char('\t')))
         return source.trimmed().toString();
     QString text = source.toString();

@@ -15,6 +15,7 @@
 #include <xlsxwriter.h>
 
 #include <clocale>
+#include <utility>
 
 namespace {
 

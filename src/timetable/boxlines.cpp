@@ -49,7 +49,7 @@ QString cellText(const QStringRef &cell, Column column)
     QString content = cell.mid(1, cell.size() - 2).toString();
     content.replace(QStringLiteral("\"\""), QStringLiteral("\""));
     QString joined;
-    for (const QStringRef &part : content.splitRef(lineFeed)) {
+    for (const QStringRef &part : QStringRef(&content).split(lineFeed)) {
         const QStringRef trimmed = part.trimmed();
         if (trimmed.isEmpty())
             continue;

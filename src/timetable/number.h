@@ -36,7 +36,9 @@ inline bool readAsciiDigits(const QChar *from, const QChar *to, int *value)
 // An integer as QString::toInt reads it in base 10, except that the decimal
 // digits of any script count by their value: "\d" in the grammar also takes
 // the full-width "１" of some course lists, so they are read as numbers, not
-// as 0. *ok (when given) tells whether the text was a whole integer in range.
+// as 0. The minus sign U+2212 is "-", as Qt 5's toInt reads it and Qt 6's
+// no longer does. *ok (when given) tells whether the text was a whole
+// integer in range.
 // Always inline: as a call of its own it costs the parser of a long course
 // list more in instruction-cache misses than in instructions.
 Q_ALWAYS_INLINE int readNumber(const QStringRef &text, bool *ok = nullptr)
@@ -48,12 +50,17 @@ Q_ALWAYS_INLINE int readNumber(const QStringRef &text, bool *ok = nullptr)
             *ok = true;
         return value;
     }
-    const auto isNonAsciiDigit = [](QChar c) { return c.unicode() > 0x7f && c.isDigit(); };
-    if (std::none_of(text.cbegin(), text.cend(), isNonAsciiDigit))
+    const QChar minusSign(0x2212);
+    const auto isNonAscii = [minusSign](QChar c) {
+        return c.unicode() > 0x7f && (c.isDigit() || c == minusSign);
+    };
+    if (std::none_of(text.cbegin(), text.cend(), isNonAscii))
         return text.toInt(ok);
     QString ascii = text.toString();
     for (QChar &c : ascii) {
-        if (isNonAsciiDigit(c))
+        if (c == minusSign)
+            c = QLatin1Char('-');
+        else if (isNonAscii(c))
             c = QLatin1Char(char('0' + c.digitValue()));
     }
     return ascii.toInt(ok);

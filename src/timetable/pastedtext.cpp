@@ -38,30 +38,30 @@ bool decodeWellFormedUtf8(const QByteArray &bytes, QString *text)
     const auto *const end = in + bytes.size();
     // No sequence gives more UTF-16 units than it has bytes.
     QString decoded(bytes.size(), Qt::Uninitialized);
-    ushort *const begin = decoded.data_ptr()->data();
-    ushort *out = begin;
+    QChar *const begin = decoded.data();
+    QChar *out = begin;
     const auto follows = [&](int n) { return n < end - in && (in[n] & 0xC0) == 0x80; };
     while (in < end) {
         const uint lead = *in;
         if (lead < 0x80) {
-            *out++ = ushort(lead);
+            *out++ = QChar(ushort(lead));
             in += 1;
         } else if (lead >= 0xE0 && lead < 0xF0 && follows(1) && follows(2)) {
             const uint c = (lead & 0x0F) << 12 | (in[1] & 0x3F) << 6 | (in[2] & 0x3F);
             if (c < 0x800 || QChar::isSurrogate(c))
                 return false;
-            *out++ = ushort(c);
+            *out++ = QChar(ushort(c));
             in += 3;
         } else if (lead >= 0xC2 && lead < 0xE0 && follows(1)) {
-            *out++ = ushort((lead & 0x1F) << 6 | (in[1] & 0x3F));
+            *out++ = QChar(ushort((lead & 0x1F) << 6 | (in[1] & 0x3F)));
             in += 2;
         } else if (lead >= 0xF0 && lead < 0xF5 && follows(1) && follows(2) && follows(3)) {
             const uint c = (lead & 0x07) << 18 | (in[1] & 0x3F) << 12 | (in[2] & 0x3F) << 6
                     | (in[3] & 0x3F);
             if (c < 0x10000 || c > 0x10FFFF)
                 return false;
-            *out++ = QChar::highSurrogate(c);
-            *out++ = QChar::lowSurrogate(c);
+            *out++ = QChar(QChar::highSurrogate(c));
+            *out++ = QChar(QChar::lowSurrogate(c));
             in += 4;
         } else {
             return false;

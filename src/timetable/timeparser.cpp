@@ -35,7 +35,7 @@ bool takeMarkers(QString &item, const QStringList &markers)
 QStringRef captured(const QString &item, const QRegExp &form, int nth, QChar terminator)
 {
     const int start = form.pos(nth);
-    return item.midRef(start, item.indexOf(terminator, start) - start);
+    return QStringRef(&item).mid(start, item.indexOf(terminator, start) - start);
 }
 
 // The two forms of an item, week range and single week. Built once: building

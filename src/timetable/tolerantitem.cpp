@@ -211,12 +211,12 @@ QList<ClassEntry> readTolerantItem(const QString &item, int students, bool first
     const int open = text.indexOf(QLatin1Char('{'));
     const int close = text.indexOf(QLatin1Char('}'));
     if (open < 0 || close < open || text.count(QLatin1Char('{')) != 1
-        || text.count(QLatin1Char('}')) != 1 || !isBlank(text.midRef(close + 1)))
+        || text.count(QLatin1Char('}')) != 1 || !isBlank(QStringRef(&text).mid(close + 1)))
         return {};
 
     ClassEntry course;
     course.students = students;
-    if (!readHead(text.leftRef(open).trimmed(), firstDay, course))
+    if (!readHead(QStringRef(&text).left(open).trimmed(), firstDay, course))
         return {};
 
     QList<ClassEntry> entries;
