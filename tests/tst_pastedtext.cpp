@@ -88,6 +88,9 @@ void TestPastedText::notText_data()
     QTest::newRow("invalid in both encodings") << QByteArrayLiteral("20\n\xFF\xFF\n30");
     QTest::newRow("lone 0x80") << QByteArrayLiteral("\x80");
     QTest::newRow("surrogate in UTF-8") << QByteArrayLiteral("\xED\xA0\x80");
+    QTest::newRow("UTF-8 four bytes beyond U+10FFFF") << QByteArrayLiteral("\xF4\x90\x80\x80");
+    // After 周 the bytes read as GB18030 end in half a character.
+    QTest::newRow("overlong UTF-8 four bytes") << QByteArrayLiteral("\xE5\x91\xA8\xF0\x8F\xBF\xBF");
     QTest::newRow("invalid GB18030 byte after Chinese text") << gb18030(timeLine).append('\xFF');
     QTest::newRow("truncated GB18030 character") << gb18030(timeLine).append('\xD6');
     QTest::newRow("GB18030 four bytes beyond U+10FFFF") << QByteArrayLiteral("\xD6\xDC\xE3\x32\x9A\x36");
