@@ -48,6 +48,10 @@ void TestPastedText::decodedText_data()
     QTest::newRow("UTF-16 big-endian") << utf16(twoLines, false) << twoLines;
     QTest::newRow("UTF-8 of two, three and four bytes") << QStringLiteral("·周𠜎").toUtf8() << QStringLiteral("·周𠜎");
     QTest::newRow("valid UTF-8 is read as UTF-8") << QByteArrayLiteral("\xE5\x91\xA8") << QStringLiteral("周");
+    QTest::newRow("replacement character after a byte-order mark") << QByteArrayLiteral("\xEF\xBB\xBF\xEF\xBF\xBD")
+                                                                    << QStringLiteral("\uFFFD");
+    // D6 DC: a lead byte of two-byte UTF-8, then no continuation byte.
+    QTest::newRow("GB18030 周 alone") << QByteArrayLiteral("\xD6\xDC") << QStringLiteral("周");
 
     // Line breaks of every kind become line feeds, one each.
     QTest::newRow("CRLF") << QByteArrayLiteral("20\r\n30\r\n35\r\n") << QStringLiteral("20\n30\n35");
