@@ -48,6 +48,10 @@ void TestPastedText::decodedText_data()
     QTest::newRow("UTF-16 big-endian") << utf16(twoLines, false) << twoLines;
     QTest::newRow("UTF-8 of two, three and four bytes") << QStringLiteral("·周𠜎").toUtf8() << QStringLiteral("·周𠜎");
     QTest::newRow("valid UTF-8 is read as UTF-8") << QByteArrayLiteral("\xE5\x91\xA8") << QStringLiteral("周");
+    QTest::newRow("replacement character after a byte-order mark") << QByteArrayLiteral("\xEF\xBB\xBF\xEF\xBF\xBD")
+                                                                    << QStringLiteral("\uFFFD");
+    // D6 DC: a lead byte of two-byte UTF-8, then no continuation byte.
+    QTest::newRow("GB18030 周 alone") << QByteArrayLiteral("\xD6\xDC") << QStringLiteral("周");
 
     // Line breaks of every kind become line feeds, one each.
     QTest::newRow("CRLF") << QByteArrayLiteral("20\r\n30\r\n35\r\n") << QStringLiteral("20\n30\n35");
@@ -88,6 +92,9 @@ void TestPastedText::notText_data()
     QTest::newRow("invalid in both encodings") << QByteArrayLiteral("20\n\xFF\xFF\n30");
     QTest::newRow("lone 0x80") << QByteArrayLiteral("\x80");
     QTest::newRow("surrogate in UTF-8") << QByteArrayLiteral("\xED\xA0\x80");
+    QTest::newRow("UTF-8 four bytes beyond U+10FFFF") << QByteArrayLiteral("\xF4\x90\x80\x80");
+    // After 周 the bytes read as GB18030 end in half a character.
+    QTest::newRow("overlong UTF-8 four bytes") << QByteArrayLiteral("\xE5\x91\xA8\xF0\x8F\xBF\xBF");
     QTest::newRow("invalid GB18030 byte after Chinese text") << gb18030(timeLine).append('\xFF');
     QTest::newRow("truncated GB18030 character") << gb18030(timeLine).append('\xD6');
     QTest::newRow("GB18030 four bytes beyond U+10FFFF") << QByteArrayLiteral("\xD6\xDC\xE3\x32\x9A\x36");

@@ -207,6 +207,8 @@ void TestReportText::uncountedLine_data()
     const QString item = QStringLiteral("周一第1节{第1周}；");
     QTest::newRow("long item") << 4 << item.repeated(20) << unread
                                << QStringLiteral("第4行：") + item.repeated(20).left(60) + QStringLiteral("…");
+    QTest::newRow("60 units kept whole") << 4 << QString(60, QLatin1Char('x')) << unread
+                                       << QStringLiteral("第4行：") + QString(60, QLatin1Char('x'));
     const QString pair = QStringLiteral("\U00020000");
     QTest::newRow("surrogate pair across the cut") << 5 << QString(59, QLatin1Char('x')) + pair + pair << unread
                                                    << QStringLiteral("第5行：") + QString(59, QLatin1Char('x')) + QStringLiteral("…");

@@ -34,6 +34,9 @@ void TestTermGrid::peakLine_data()
     QTest::newRow("tie within a week: the earliest weekday")
             << QList<ClassEntry>{makeEntry(2, 2, 7, 5, 25), makeEntry(2, 2, 4, 5, 25)} << 5
             << QStringLiteral("上午第5节人数最多：第2周 星期四，25 人");
+    QTest::newRow("the fullest cell in the last week")
+            << QList<ClassEntry>{makeEntry(1, 28, 1, 4, 50), makeEntry(29, 29, 3, 4, 60)} << 4
+            << QStringLiteral("上午第4节人数最多：第29周 星期三，60 人");
     QTest::newRow("other periods do not count")
             << QList<ClassEntry>{makeEntry(1, 1, 1, 11, 99), makeEntry(5, 5, 5, 10, 300)} << 11
             << QStringLiteral("晚上第11节人数最多：第1周 星期一，99 人");

@@ -352,6 +352,11 @@ void TestTimeParser::parseTimeLine_data()
             << QStringList{QStringLiteral("w0-0 d0 p0-0 s6 odd")}
             << QStringList{QStringLiteral("周一第4节{第1周}周二第4节{第1周}")}
             << QStringList{QStringLiteral("周一第4节{第1周}(单)周二第4节{第1周}")};
+    QTest::newRow("weeks without a first number")
+            << QStringLiteral("周一第1节{第-3周};周二第4节{第周}") << QStringLiteral("6")
+            << QStringList{QStringLiteral("w0-0 d0 p0-0 s6"), QStringLiteral("w0-0 d0 p0-0 s6")}
+            << QStringList{QStringLiteral("周一第1节{第-3周}"), QStringLiteral("周二第4节{第周}")}
+            << QStringList{QStringLiteral("周一第1节{第-3周}"), QStringLiteral("周二第4节{第周}")};
 }
 
 void TestTimeParser::parseTimeLine()

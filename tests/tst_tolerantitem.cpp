@@ -171,6 +171,7 @@ void TestTolerantItem::readTolerantItem_data()
     unread("a period list of spaces", u"周一第  节{第1-8周}");
     unread("a tab in the periods", u"周一第1\t2节{第1周}");
     unread("a space inside a part", u"周一第1节{第1 - 8周}");
+    unread("another sign between the weeks", u"周一第1节{第4~6周}");
     unread("a space before 第", u"周一 第4节{第1-8周}");
     unread("marks leave ()", u"周一第1节{第1周(单周|单周)}");
     unread("an unknown marker", u"周一第1节{第1-15周|2节/周}");
