@@ -258,19 +258,14 @@ void OverviewWindow::showPage(const Page &page)
 }
 
 // "不比较", then the other counts of the run, the newest first.
-QWidget *OverviewWindow::makeChoice(QWidget *parent)
+// No label beside it: the row of tabs has no room to spare on a small
+// screen, and "不比较" says what the choice is about.
+QComboBox *OverviewWindow::makeChoice(QWidget *parent)
 {
-    auto *row = new QWidget(parent);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(QMargins());
-    choice = new QComboBox(row);
+    choice = new QComboBox(parent);
     choice->setAccessibleName(QStringLiteral("比较对象"));
     choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     choice->addItem(QStringLiteral("不比较"), 0);
-    auto *label = new QLabel(QStringLiteral("比较："), row);
-    label->setBuddy(choice);
-    layout->addWidget(label);
-    layout->addWidget(choice);
     if (counts) {
         for (int other = 1; other <= counts->size(); ++other)
             addChoice(other);
@@ -279,7 +274,7 @@ QWidget *OverviewWindow::makeChoice(QWidget *parent)
     }
     connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OverviewWindow::compareWith);
-    return row;
+    return choice;
 }
 
 void OverviewWindow::addChoice(int other)

@@ -42,6 +42,11 @@ public:
     // The change shown, or none.
     const CountChange *shownChange() const { return comparing ? &change : nullptr; }
 
+    // The window's height is the screen's to limit: left to the wrapped
+    // headings, it would follow the width, and a window narrowed to fit a
+    // small screen would grow taller than the screen.
+    bool hasHeightForWidth() const override { return false; }
+
 signals:
     // A cell became the current one: week 1-based, weekday column 0 to 6.
     void cellChosen(int week, int column);
@@ -65,7 +70,7 @@ private:
         QTreeView *list = nullptr;
     };
 
-    QWidget *makeChoice(QWidget *parent);
+    QComboBox *makeChoice(QWidget *parent);
     void addChoice(int number);
     void removeChoice(int number);
     void compareWith(int index);
