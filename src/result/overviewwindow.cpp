@@ -258,14 +258,17 @@ void OverviewWindow::showPage(const Page &page)
 }
 
 // "不比较", then the other counts of the run, the newest first.
-// No label beside it: the row of tabs has no room to spare on a small
-// screen, and "不比较" says what the choice is about.
+// The label is for screen readers only, which on X11 name a combo box by its
+// label: the row of tabs has no room to spare on a small screen.
 QComboBox *OverviewWindow::makeChoice(QWidget *parent)
 {
     choice = new QComboBox(parent);
     choice->setAccessibleName(QStringLiteral("比较对象"));
     choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     choice->addItem(QStringLiteral("不比较"), 0);
+    auto *label = new QLabel(QStringLiteral("比较："), parent);
+    label->setBuddy(choice);
+    label->hide();
     if (counts) {
         for (int other = 1; other <= counts->size(); ++other)
             addChoice(other);
