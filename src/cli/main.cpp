@@ -254,11 +254,11 @@ int main(int argc, char *argv[])
     options.addOption(xlsx);
     const QCommandLineOption against(
             QStringLiteral("against"),
-            QStringLiteral("与原来的上课时间文件 OLD_TIMES 和上课人数文件 OLD_COUNTS（紧跟在后面的"
-                           "两个文件）比较：输出的表格式不变，每个数都是变化，如“+120”“-479”“0”，"
-                           "周数取两次统计中较多的；与 --courses 一起用时列出这一格有变化的课程："
-                           "变化、现在的行号、原来的行号和上课时间，变化大的在前；与 --xlsx "
-                           "一起用时，工作簿多一张“变化”表。"),
+            QStringLiteral("与紧跟在后面的两个文件比较，即原来的上课时间文件 OLD_TIMES 和"
+                           "上课人数文件 OLD_COUNTS。输出的表格式不变，每个数都是变化，"
+                           "如 +120、-479、0，周数取两次统计中较多的。与 --courses 一起用时，"
+                           "列出有变化的课程：变化、现在的行号、原来的行号、上课时间，"
+                           "变化大的在前。与 --xlsx 一起用时，工作簿多一张“变化”表。"),
             QStringLiteral("OLD_TIMES OLD_COUNTS"));
     options.addOption(courses);
     options.addOption(against);
