@@ -12,13 +12,14 @@ BENCH_DIR ?= build-bench
 WINDOWS_DIR ?= build-windows
 
 # The build embeds the toolkit's Chinese catalogue, links libxlsxwriter for
-# the workbook export and runs help2man on classcount-table for its manual page.
+# the workbook export, minizip and FreeXL to read course list workbooks, and
+# runs help2man on classcount-table for its manual page.
 # Debian 13's xlsxwriter.pc requires zlib's and minizip's, which its -dev
 # package does not bring. dpkg-buildflags (dpkg-dev) gives the optimised builds,
 # the package's among them, Debian's hardening flags; it is needed when the
 # build folder is configured, which may be long before "make package".
 BUILD_PACKAGES := cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttranslations5-l10n help2man \
-	libxlsxwriter-dev zlib1g-dev libminizip-dev dpkg-dev
+	libxlsxwriter-dev zlib1g-dev libminizip-dev libfreexl-dev dpkg-dev
 RUN_PACKAGES := libqt5svg5 cjk-font
 # The SVG plug-in draws the window icon; the validators and man check the
 # menu entry, the AppStream metadata and the manual pages; openpyxl reads the

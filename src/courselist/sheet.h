@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef SHEET_H
+#define SHEET_H
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The largest sheet a spreadsheet holds; anything larger is refused.
+constexpr int sheetRowLimit = 1048576;
+constexpr int sheetColumnLimit = 16384;
+
+// A cell with content: its column (0 for column A) and its text as the
+// spreadsheet shows it.
+struct SheetCell
+{
+    int column = 0;
+    QString text;
+};
+
+// A row with content, numbered as a spreadsheet shows it (from 1). Only the
+// cells with content are kept: a row may hold one cell far to the right.
+struct SheetRow
+{
+    int number = 1;
+    QVector<SheetCell> cells;
+
+    // The text in `column`, empty where there is none.
+    QString cell(int column) const;
+    // Every cell from column A to the last with content.
+    QStringList texts() const;
+};
+
+// The rows of one sheet that hold anything, in order.
+struct Sheet
+{
+    QVector<SheetRow> rows;
+};
+
+#endif // SHEET_H
