@@ -135,6 +135,8 @@ private slots:
     void periodGrid();
     void courses_data();
     void courses();
+    void courseListFile_data();
+    void courseListFile();
     void periodGridMatchesModel_data();
     void periodGridMatchesModel();
     void lineCountsDiffer_data();
@@ -325,6 +327,26 @@ void TestClassCountTable::courses()
     QCOMPARE(result.out, listed);
 }
 
+// The same small course list as LibreOffice writes it in each format.
+void TestClassCountTable::courseListFile_data()
+{
+    QTest::addColumn<QString>("name"); // in tests/courselists
+
+    for (const char *name : {"courselist.xlsx", "courselist.xls", "courselist.csv"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestClassCountTable::courseListFile()
+{
+    QFETCH(QString, name);
+
+    const TableRun result = runTable({QStringLiteral(CLASSCOUNT_COURSE_LISTS "/") + name});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, goldenFile(QStringLiteral("courselist-table.tsv")));
+    QCOMPARE(result.err, goldenFile(QStringLiteral("courselist-stderr.txt")));
+}
+
 void TestClassCountTable::periodGridMatchesModel_data()
 {
     QTest::addColumn<quint32>("seed");
@@ -440,6 +462,12 @@ void TestClassCountTable::usageErrors_data()
             << QStringList{QStringLiteral("--courses"), week, QStringLiteral("1"), day, QStringLiteral("1"), times, counts} << QByteArray();
     QTest::newRow("xlsx without a name") << QStringList{xlsx, QString(), times, counts} << QByteArray();
     QTest::newRow("counts file not text") << QStringList{times, QStringLiteral("@bad.txt")} << QByteArray("20\n\xFF\xFE\xFD");
+    const QString courseList = QStringLiteral(CLASSCOUNT_COURSE_LISTS "/courselist.csv");
+    QTest::newRow("course list without the named column")
+            << QStringList{QStringLiteral("--time-column"), QStringLiteral("课程时间"), courseList} << QByteArray();
+    QTest::newRow("course list file missing") << QStringList{QStringLiteral("@missing.xlsx")} << QByteArray();
+    QTest::newRow("sheet without a course list") << QStringList{QStringLiteral("--sheet"), QStringLiteral("x"), times, counts}
+                                                 << QByteArray();
     QTest::newRow("times file holds NUL") << QStringList{QStringLiteral("@bad.txt"), counts} << QByteArray("a\0b", 3);
 }
 

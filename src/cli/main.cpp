@@ -4,6 +4,7 @@
 // exactly as the desktop program computes it.
 
 #include "boxlines.h"
+#include "courselistfile.h"
 #include "pastedtext.h"
 #include "periodtotals.h"
 #include "reporttext.h"
@@ -84,6 +85,34 @@ bool readInput(const QString &path, QString *text, int *firstLine, QString *prob
     return true;
 }
 
+// The two texts of a course list file as the boxes would hold them, and the
+// file's row of each of their lines.
+bool readCourseListInput(const QString &path, const CourseListChoice &choice, QString *timeText,
+                         QString *countText, FirstLines *firstLines, QVector<int> rowsByLine[2],
+                         QString *problem)
+{
+    CourseList list;
+    if (!readCourseListFile(path, choice, &list, problem)) {
+        *problem = QStringLiteral("无法读入课程表“%1”：%2").arg(path, *problem);
+        return false;
+    }
+    rowsByLine[0] = fileRowsByLine(list.timeText, Column::ClassTimes, list.rows);
+    rowsByLine[1] = fileRowsByLine(list.countText, Column::HeadCounts, list.rows);
+    *timeText = asPasted(std::move(list.timeText), &firstLines->time);
+    *countText = asPasted(std::move(list.countText), &firstLines->headCount);
+    return true;
+}
+
+// An uncounted item of a course list file is named by the file's row.
+UncountedItem byFileRow(UncountedItem item, const QVector<int> rowsByLine[2])
+{
+    const bool inTimes = item.kind == UncountedItem::UnreadTime || item.kind == UncountedItem::NoTeachingWeek;
+    const QVector<int> &rows = rowsByLine[inTimes ? 0 : 1];
+    if (item.line < rows.size() && rows.at(item.line) > 0)
+        item.line = rows.at(item.line);
+    return item;
+}
+
 bool readNumber(const QCommandLineParser &options, const QString &name, int lowest, int highest,
                 int *value)
 {
@@ -123,7 +152,9 @@ int main(int argc, char *argv[])
             "或用 --week 和 --day 输出某周某天的结果，或用 --period 输出某一节次"
             "各周各天的人数（“全学期概览”的表），或用 --courses 列出某周某天某一节在上课的课程，"
             "或用 --xlsx 把这些表写成 Excel 工作簿。"
-            "文件名为 - 时读标准输入。"));
+            "文件名为 - 时读标准输入。"
+            "只给一个 .xlsx、.xls 或 .csv 课程表文件时，从它表头为“上课时间”和“选课人数”等的两列读入，"
+            "未计入统计的项目按表格的行号列出。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
     // Not addVersionOption(): its description would be in English.
@@ -146,6 +177,15 @@ int main(int argc, char *argv[])
                                      QStringLiteral("与 --week、--day 和 --period 一起用：列出"
                                                     "这一格在上课的课程，一行一门课：时间文件里的"
                                                     "行号、人数和上课时间，人数多的在前。"));
+    const QCommandLineOption sheet(QStringLiteral("sheet"),
+                                   QStringLiteral("与课程表文件一起用：读名为 NAME 的工作表。"),
+                                   QStringLiteral("NAME"));
+    const QCommandLineOption timeColumn(QStringLiteral("time-column"),
+                                        QStringLiteral("与课程表文件一起用：上课时间取自表头为 NAME 的一列。"),
+                                        QStringLiteral("NAME"));
+    const QCommandLineOption countColumn(QStringLiteral("count-column"),
+                                         QStringLiteral("与课程表文件一起用：人数取自表头为 NAME 的一列。"),
+                                         QStringLiteral("NAME"));
     options.addOption(help);
     options.addOption(version);
     options.addOption(week);
@@ -153,8 +193,12 @@ int main(int argc, char *argv[])
     options.addOption(period);
     options.addOption(xlsx);
     options.addOption(courses);
+    options.addOption(sheet);
+    options.addOption(timeColumn);
+    options.addOption(countColumn);
     options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
-                                  QStringLiteral("上课时间，一行一门课。"));
+                                  QStringLiteral("上课时间，一行一门课；或课程表文件"
+                                                 "（.xlsx、.xls 或 .csv），这时不给 COUNTS_FILE。"));
     options.addPositionalArgument(QStringLiteral("COUNTS_FILE"),
                                   QStringLiteral("上课人数，一行一个数字。"));
 
@@ -169,7 +213,11 @@ int main(int argc, char *argv[])
         return Success;
     }
     const QStringList files = options.positionalArguments();
-    if (files.size() != 2)
+    CourseListFormat format = CourseListFormat::Csv;
+    const bool courseList = files.size() == 1 && courseListFormat(files.at(0), &format);
+    if (!courseList && (options.isSet(sheet) || options.isSet(timeColumn) || options.isSet(countColumn)))
+        return fail(QStringLiteral("--sheet、--time-column 和 --count-column 只能与课程表文件一起使用"));
+    if (files.size() != 2 && !courseList)
         return fail(QStringLiteral("需要两个文件：上课时间和上课人数"));
     if (files.at(0) == QLatin1String("-") && files.at(1) == QLatin1String("-"))
         return fail(QStringLiteral("只有一个文件可以是标准输入（-）"));
@@ -204,8 +252,11 @@ int main(int argc, char *argv[])
     QString countText;
     FirstLines firstLines;
     QString problem;
-    if (!readInput(files.at(0), &timeText, &firstLines.time, &problem)
-        || !readInput(files.at(1), &countText, &firstLines.headCount, &problem))
+    QVector<int> rowsByLine[2];
+    const CourseListChoice choice{options.value(sheet), options.value(timeColumn), options.value(countColumn)};
+    if (courseList ? !readCourseListInput(files.at(0), choice, &timeText, &countText, &firstLines, rowsByLine, &problem)
+                   : !readInput(files.at(0), &timeText, &firstLines.time, &problem)
+                           || !readInput(files.at(1), &countText, &firstLines.headCount, &problem))
         return fail(problem);
 
     const TabbedLines tabbed = tabbedLines(timeText, countText);
@@ -228,7 +279,8 @@ int main(int argc, char *argv[])
     QByteArray uncountedLines;
     QList<UncountedItem> uncounted;
     const bool keepUncounted = options.isSet(xlsx);
-    const auto notice = [&](const UncountedItem &item) {
+    const auto notice = [&](const UncountedItem &read) {
+        const UncountedItem item = courseList ? byFileRow(read, rowsByLine) : read;
         ++counts[item.kind];
         uncountedLines += '\n';
         uncountedLines += uncountedLine(item).toUtf8();
