@@ -5,7 +5,9 @@
 #include "csvsheet.h"
 #include "headermatch.h"
 #include "sheet.h"
+#ifndef CLASSCOUNT_NO_XLSX
 #include "xlsxbook.h"
+#endif
 #ifndef CLASSCOUNT_NO_XLS
 #include "xlsbook.h"
 #endif
@@ -23,6 +25,14 @@ constexpr int headerRowLimit = 10;
 constexpr qint64 fileSizeLimit = 200 * 1024 * 1024;
 
 using SheetReader = std::function<bool(int index, Sheet *sheet, QString *problem)>;
+
+#if defined(CLASSCOUNT_NO_XLSX) || defined(CLASSCOUNT_NO_XLS)
+bool unsupported(const char *suffix, QString *problem)
+{
+    *problem = QStringLiteral("这个版本读不了 %1 文件：请在表格程序里另存为 .csv 再读入").arg(QLatin1String(suffix));
+    return false;
+}
+#endif
 
 QString quoted(const QStringList &texts)
 {
@@ -135,7 +145,31 @@ bool readSheets(const QStringList &sheetNames, const SheetReader &readSheet, con
     return false;
 }
 
+template <typename Book>
+bool readBook(const QByteArray &bytes, const CourseListChoice &choice, CourseList *list, QString *problem)
+{
+    Book book(bytes);
+    return book.open(problem)
+            && readSheets(book.sheetNames(),
+                          [&](int index, Sheet *sheet, QString *why) { return book.readSheet(index, sheet, why); },
+                          choice, list, problem);
+}
+
 } // namespace
+
+bool readsCourseListFormat(CourseListFormat format)
+{
+#ifdef CLASSCOUNT_NO_XLSX
+    if (format == CourseListFormat::Xlsx)
+        return false;
+#endif
+#ifdef CLASSCOUNT_NO_XLS
+    if (format == CourseListFormat::Xls)
+        return false;
+#endif
+    Q_UNUSED(format)
+    return true;
+}
 
 bool courseListFormat(const QString &path, CourseListFormat *format)
 {
@@ -156,25 +190,18 @@ bool readCourseList(const QByteArray &bytes, CourseListFormat format, const Cour
 {
     *list = CourseList();
     switch (format) {
-    case CourseListFormat::Xlsx: {
-        XlsxBook book(bytes);
-        return book.open(problem)
-                && readSheets(book.sheetNames(),
-                              [&](int index, Sheet *sheet, QString *why) { return book.readSheet(index, sheet, why); },
-                              choice, list, problem);
-    }
-    case CourseListFormat::Xls: {
-#ifdef CLASSCOUNT_NO_XLS
-        *problem = QStringLiteral("这个版本读不了 .xls 文件：请在表格程序里另存为 .xlsx 或 .csv 再读入");
-        return false;
+    case CourseListFormat::Xlsx:
+#ifdef CLASSCOUNT_NO_XLSX
+        return unsupported(".xlsx", problem);
 #else
-        XlsBook book(bytes);
-        return book.open(problem)
-                && readSheets(book.sheetNames(),
-                              [&](int index, Sheet *sheet, QString *why) { return book.readSheet(index, sheet, why); },
-                              choice, list, problem);
+        return readBook<XlsxBook>(bytes, choice, list, problem);
 #endif
-    }
+    case CourseListFormat::Xls:
+#ifdef CLASSCOUNT_NO_XLS
+        return unsupported(".xls", problem);
+#else
+        return readBook<XlsBook>(bytes, choice, list, problem);
+#endif
     case CourseListFormat::Csv: {
         Sheet sheet;
         if (!readCsvSheet(bytes, &sheet, problem))
