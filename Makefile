@@ -8,6 +8,11 @@ CMAKE_OPTIONS ?=
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 300
+# classcount-fuzz (the pasted texts, seeds in fuzz/corpus) or
+# classcount-fuzz-courselist (course list files, seeds in fuzz/courselist-corpus).
+FUZZ_TARGET ?= classcount-fuzz
+FUZZ_CORPUS_NAME = $(if $(filter classcount-fuzz,$(FUZZ_TARGET)),corpus,$(FUZZ_TARGET:classcount-fuzz-%=%)-corpus)
+FUZZ_CORPUS = $(FUZZ_DIR)/$(FUZZ_CORPUS_NAME)
 BENCH_DIR ?= build-bench
 WINDOWS_DIR ?= build-windows
 
@@ -68,15 +73,15 @@ test: build
 test-sanitize:
 	@$(MAKE) test BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DCLASSCOUNT_SANITIZE=ON
 
-# Fuzzes the core for FUZZ_SECONDS; new inputs go to $(FUZZ_DIR)/corpus, the
+# Fuzzes FUZZ_TARGET for FUZZ_SECONDS; new inputs go to $(FUZZ_CORPUS), the
 # checked-in seeds stay as they are, and a failing input is saved in $(FUZZ_DIR).
 fuzz:
 	@$(MAKE) configure BUILD_DIR=$(FUZZ_DIR) TARGET_PACKAGES="$(FUZZ_PACKAGES)" \
 		CMAKE_OPTIONS="-DCMAKE_CXX_COMPILER=clang++ -DCLASSCOUNT_FUZZ=ON -DBUILD_TESTING=OFF"
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target classcount-fuzz
-	mkdir -p $(FUZZ_DIR)/corpus
-	$(FUZZ_DIR)/bin/classcount-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGET)
+	mkdir -p $(FUZZ_CORPUS)
+	$(FUZZ_DIR)/bin/$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_CORPUS) fuzz/$(FUZZ_CORPUS_NAME)
 
 bench:
 	@$(MAKE) configure BUILD_DIR=$(BENCH_DIR) BUILD_TYPE=Release \
