@@ -42,11 +42,18 @@ QString quoted(const QStringList &texts)
     return parts.join(QStringLiteral("、"));
 }
 
+// "“a”、“b”或“c”": the headers one of which a column must have.
+QString eitherOf(const QStringList &names)
+{
+    const QString last = quoted(names.mid(names.size() - 1));
+    return names.size() < 2 ? last : quoted(names.mid(0, names.size() - 1)) + QStringLiteral("或") + last;
+}
+
 // What the user is told when no sheet has the header row.
 QString noHeaderProblem(const HeaderNames &names, const QStringList &found)
 {
     QString problem = QStringLiteral("找不到表头：上课时间一列的表头须是%1，人数一列的须是%2")
-                              .arg(quoted(names.time), quoted(names.count));
+                              .arg(eitherOf(names.time), eitherOf(names.count));
     QStringList shown;
     for (const QString &text : found) {
         if (!text.trimmed().isEmpty() && shown.size() < 20)
