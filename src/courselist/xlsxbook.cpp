@@ -58,6 +58,21 @@ QString numberText(const QByteArray &value)
     return QString::fromUtf8(value);
 }
 
+// A string's text: the characters a workbook may not hold as they are (a
+// carriage return, say) are written as "_x000D_".
+QString stringText(const QByteArray &utf8)
+{
+    QString text = QString::fromUtf8(utf8);
+    for (int at = text.indexOf(QLatin1String("_x")); at >= 0 && at + 7 <= text.size();
+         at = text.indexOf(QLatin1String("_x"), at + 1)) {
+        bool ok = false;
+        const ushort code = QStringView(text).mid(at + 2, 4).toString().toUShort(&ok, 16);
+        if (ok && text.at(at + 6) == QLatin1Char('_'))
+            text.replace(at, 7, QChar(code));
+    }
+    return text;
+}
+
 } // namespace
 
 XlsxBook::XlsxBook(const QByteArray &bytes)
@@ -148,7 +163,7 @@ bool XlsxBook::readSharedStrings(const QString &path, QString *problem)
             else if (strings.isNamed("rPh"))
                 --phonetic;
             else if (strings.isNamed("si"))
-                sharedStrings.append(QString::fromUtf8(text));
+                sharedStrings.append(stringText(text));
             break;
         case XmlScanner::Characters:
             if (inText && !strings.appendCharacters(&text)) {
@@ -174,7 +189,7 @@ QString XlsxBook::cellText(const QByteArray &type, const QByteArray &value) cons
         return value == "1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
     if (type.isEmpty() || type == "n")
         return numberText(value);
-    return QString::fromUtf8(value);
+    return type == "inlineStr" ? stringText(value) : QString::fromUtf8(value);
 }
 
 bool XlsxBook::readSheet(int index, Sheet *sheet, QString *problem)
