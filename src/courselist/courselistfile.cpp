@@ -4,6 +4,7 @@
 
 #include "csvsheet.h"
 #include "headermatch.h"
+#include "pastedtext.h"
 #include "sheet.h"
 #ifndef CLASSCOUNT_NO_XLSX
 #include "xlsxbook.h"
@@ -24,7 +25,7 @@ namespace {
 constexpr int headerRowLimit = 10;
 constexpr qint64 fileSizeLimit = 200 * 1024 * 1024;
 
-using SheetReader = std::function<bool(int index, Sheet *sheet, QString *problem)>;
+using SheetReader = std::function<bool(int index, const SheetFilter &filter, Sheet *sheet, QString *problem)>;
 
 #if defined(CLASSCOUNT_NO_XLSX) || defined(CLASSCOUNT_NO_XLS)
 bool unsupported(const char *suffix, QString *problem)
@@ -132,17 +133,27 @@ bool readSheets(const QStringList &sheetNames, const SheetReader &readSheet, con
     const HeaderNames names = headerNames(choice.timeColumn, choice.countColumn);
     QStringList found;
     for (const int index : candidates) {
-        Sheet sheet;
-        if (!readSheet(index, &sheet, problem))
+        Sheet top;
+        if (!readSheet(index, SheetFilter{headerRowLimit, {}}, &top, problem))
             return false;
-        for (int r = 0; r < sheet.rows.size() && sheet.rows.at(r).number <= headerRowLimit; ++r) {
-            const QStringList texts = sheet.rows.at(r).texts();
+        for (const SheetRow &row : qAsConst(top.rows)) {
+            const QStringList texts = row.texts();
             const HeaderColumns columns = headerColumns(texts, names);
             if (columns.time >= 0 && columns.count >= 0) {
                 list->sheet = sheetNames.at(index);
                 list->timeHeader = texts.at(columns.time).simplified();
                 list->countHeader = texts.at(columns.count).simplified();
-                return takeCourses(sheet, r, columns, list, problem);
+                SheetFilter read{sheetRowLimit, {columns.time, columns.count}};
+                if (columns.name >= 0)
+                    read.columns.append(columns.name);
+                Sheet sheet;
+                if (!readSheet(index, read, &sheet, problem))
+                    return false;
+                // The header row holds both columns, so it is among the rows read.
+                int header = 0;
+                while (sheet.rows.at(header).number != row.number)
+                    ++header;
+                return takeCourses(sheet, header, columns, list, problem);
             }
             if (found.isEmpty() || columns.time >= 0)
                 found = texts;
@@ -158,7 +169,9 @@ bool readBook(const QByteArray &bytes, const CourseListChoice &choice, CourseLis
     Book book(bytes);
     return book.open(problem)
             && readSheets(book.sheetNames(),
-                          [&](int index, Sheet *sheet, QString *why) { return book.readSheet(index, sheet, why); },
+                          [&](int index, const SheetFilter &filter, Sheet *sheet, QString *why) {
+                              return book.readSheet(index, filter, sheet, why);
+                          },
                           choice, list, problem);
 }
 
@@ -210,13 +223,18 @@ bool readCourseList(const QByteArray &bytes, CourseListFormat format, const Cour
         return readBook<XlsBook>(bytes, choice, list, problem);
 #endif
     case CourseListFormat::Csv: {
-        Sheet sheet;
-        if (!readCsvSheet(bytes, &sheet, problem))
+        QString why;
+        const QString text = decodedText(bytes, &why);
+        if (!why.isEmpty()) {
+            *problem = QStringLiteral("文件%1").arg(why);
             return false;
-        const bool read = readSheets({QString()}, [&](int, Sheet *chosen, QString *) {
-            *chosen = sheet;
-            return true;
-        }, CourseListChoice{QString(), choice.timeColumn, choice.countColumn}, list, problem);
+        }
+        const bool read = readSheets(
+                {QString()},
+                [&](int, const SheetFilter &filter, Sheet *sheet, QString *reason) {
+                    return readCsvSheet(text, filter, sheet, reason);
+                },
+                CourseListChoice{QString(), choice.timeColumn, choice.countColumn}, list, problem);
         list->sheet.clear();
         return read;
     }

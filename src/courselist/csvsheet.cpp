@@ -2,8 +2,6 @@
 
 #include "csvsheet.h"
 
-#include "pastedtext.h"
-
 namespace {
 
 const QChar quote = QLatin1Char('"');
@@ -27,18 +25,21 @@ bool isLineBreak(QChar c)
 
 // The field at *at, which moves past it (to its separator or line break);
 // a quoted field's quotes are taken off and its doubled quotes made single.
-QString takeField(const QString &text, int *at, QChar separator)
+// A field not kept is only passed over.
+QString takeField(const QString &text, int *at, QChar separator, bool keep)
 {
     QString field;
     int i = *at;
     if (i < text.size() && text.at(i) == quote) {
         for (++i;;) {
             const int close = text.indexOf(quote, i);
-            field.append(QStringView(text).mid(i, (close < 0 ? text.size() : close) - i));
+            if (keep)
+                field.append(QStringView(text).mid(i, (close < 0 ? text.size() : close) - i));
             i = close < 0 ? text.size() : close + 1;
             if (i >= text.size() || text.at(i) != quote)
                 break;
-            field += quote; // doubled
+            if (keep)
+                field += quote; // doubled
             ++i;
         }
     }
@@ -46,31 +47,26 @@ QString takeField(const QString &text, int *at, QChar separator)
     const int start = i;
     while (i < text.size() && text.at(i) != separator && !isLineBreak(text.at(i)))
         ++i;
-    field.append(QStringView(text).mid(start, i - start));
+    if (keep)
+        field.append(QStringView(text).mid(start, i - start));
     *at = i;
     return field;
 }
 
 } // namespace
 
-bool readCsvSheet(const QByteArray &bytes, Sheet *sheet, QString *problem)
+bool readCsvSheet(const QString &text, const SheetFilter &filter, Sheet *sheet, QString *problem)
 {
-    QString why;
-    const QString text = decodedText(bytes, &why);
-    if (!why.isEmpty()) {
-        *problem = QStringLiteral("文件%1").arg(why);
-        return false;
-    }
     const QChar separator = separatorOf(text);
     int at = 0;
-    for (int record = 1; at < text.size(); ++record) {
+    for (int record = 1; at < text.size() && record <= filter.lastRow; ++record) {
         if (record > sheetRowLimit) {
             *problem = QStringLiteral("超过 1,048,576 行，不予读取");
             return false;
         }
         SheetRow row{record, {}};
         for (int column = 0;; ++column) {
-            const QString field = takeField(text, &at, separator);
+            const QString field = takeField(text, &at, separator, filter.keeps(column));
             if (column >= sheetColumnLimit) {
                 *problem = QStringLiteral("超过 16,384 列，不予读取");
                 return false;

@@ -32,6 +32,18 @@ struct SheetRow
     QStringList texts() const;
 };
 
+// What of a sheet is read: the rows down to `lastRow`, and of them only the
+// cells in `columns` (every cell while it is empty). A course list is read
+// twice: its top rows whole to find the header, then the columns named
+// there; the cells of the other columns would only take memory.
+struct SheetFilter
+{
+    int lastRow = sheetRowLimit;
+    QVector<int> columns;
+
+    bool keeps(int column) const { return columns.isEmpty() || columns.contains(column); }
+};
+
 // The rows of one sheet that hold anything, in order.
 struct Sheet
 {

@@ -71,7 +71,7 @@ bool XlsBook::open(QString *problem)
     return true;
 }
 
-bool XlsBook::readSheet(int index, Sheet *sheet, QString *problem)
+bool XlsBook::readSheet(int index, const SheetFilter &filter, Sheet *sheet, QString *problem)
 {
     unsigned int rows = 0;
     ushort columns = 0;
@@ -80,9 +80,11 @@ bool XlsBook::readSheet(int index, Sheet *sheet, QString *problem)
         *problem = damaged;
         return false;
     }
-    for (unsigned int r = 0; r < rows && r < unsigned(sheetRowLimit); ++r) {
+    for (unsigned int r = 0; r < rows && r < unsigned(filter.lastRow); ++r) {
         SheetRow row{int(r) + 1, {}};
         for (ushort column = 0; column < columns; ++column) {
+            if (!filter.keeps(column))
+                continue;
             FreeXL_CellValue cell{};
             const QString text = freexl_get_cell_value(handle, r, column, &cell) == FREEXL_OK
                     ? cellText(cell)

@@ -21,7 +21,7 @@ public:
 
     bool open(QString *problem);
     QStringList sheetNames() const { return names; }
-    bool readSheet(int index, Sheet *sheet, QString *problem);
+    bool readSheet(int index, const SheetFilter &filter, Sheet *sheet, QString *problem);
 
 private:
     const QByteArray &bytes;

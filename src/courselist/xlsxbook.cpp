@@ -192,12 +192,16 @@ QString XlsxBook::cellText(const QByteArray &type, const QByteArray &value) cons
     return type == "inlineStr" ? stringText(value) : QString::fromUtf8(value);
 }
 
-bool XlsxBook::readSheet(int index, Sheet *sheet, QString *problem)
+bool XlsxBook::readSheet(int index, const SheetFilter &filter, Sheet *sheet, QString *problem)
 {
     const QString path = paths.at(index);
-    QByteArray xml;
-    if (!zip.read(path, &xml, problem))
-        return false;
+    if (unpackedSheet != index) {
+        unpackedSheet = -1;
+        if (!zip.read(path, &sheetXml, problem))
+            return false;
+        unpackedSheet = index;
+    }
+    const QByteArray &xml = sheetXml;
     const QString tooLarge = QStringLiteral("工作表“%1”超过 1,048,576 行或 16,384 列，不予读取")
                                      .arg(names.at(index));
     XmlScanner scan(xml);
@@ -229,6 +233,8 @@ bool XlsxBook::readSheet(int index, Sheet *sheet, QString *problem)
                             : QStringLiteral("工作簿的 %1 行号有误，文件已损坏").arg(path);
                     return false;
                 }
+                if (row.number > filter.lastRow)
+                    return true;
                 column = -1;
             } else if (scan.isNamed("c")) {
                 const QString reference = scan.attribute("r");
@@ -251,7 +257,7 @@ bool XlsxBook::readSheet(int index, Sheet *sheet, QString *problem)
         } else if (scan.isNamed("rPh")) {
             --phonetic;
         } else if (scan.isNamed("c")) {
-            const QString text = cellText(type, value);
+            const QString text = filter.keeps(column) ? cellText(type, value) : QString();
             if (!text.isEmpty())
                 row.cells.append({column, text});
         } else if (scan.isNamed("row") && !row.cells.isEmpty()) {

@@ -23,7 +23,7 @@ public:
     // Reads the list of worksheets and the shared strings.
     bool open(QString *problem);
     QStringList sheetNames() const { return names; }
-    bool readSheet(int index, Sheet *sheet, QString *problem);
+    bool readSheet(int index, const SheetFilter &filter, Sheet *sheet, QString *problem);
 
 private:
     bool readSheetList(QString *problem);
@@ -35,6 +35,9 @@ private:
     QStringList names;
     QStringList paths;
     QStringList sharedStrings;
+    // The sheet last unpacked, which is read again for its columns.
+    int unpackedSheet = -1;
+    QByteArray sheetXml;
 };
 
 #endif // XLSXBOOK_H
