@@ -16,11 +16,17 @@ CMAKE_OPTIONS ?=
 SANITIZE_DIR ?= build-sanitize$(QT_SUFFIX)
 FUZZ_DIR ?= build-fuzz$(QT_SUFFIX)
 FUZZ_SECONDS ?= 300
+# classcount-fuzz (the pasted texts, seeds in fuzz/corpus) or
+# classcount-fuzz-courselist (course list files, seeds in fuzz/courselist-corpus).
+FUZZ_TARGET ?= classcount-fuzz
+FUZZ_CORPUS_NAME = $(if $(filter classcount-fuzz,$(FUZZ_TARGET)),corpus,$(FUZZ_TARGET:classcount-fuzz-%=%)-corpus)
+FUZZ_CORPUS = $(FUZZ_DIR)/$(FUZZ_CORPUS_NAME)
 BENCH_DIR ?= build-bench$(QT_SUFFIX)
 WINDOWS_DIR ?= build-windows
 
 # The build embeds the toolkit's Chinese catalogue, links libxlsxwriter for
-# the workbook export and runs help2man on classcount-table for its manual page.
+# the workbook export, minizip and FreeXL to read course list workbooks, and
+# runs help2man on classcount-table for its manual page.
 # Debian 13's xlsxwriter.pc requires zlib's and minizip's, which its -dev
 # package does not bring. dpkg-buildflags (dpkg-dev) gives the optimised builds,
 # the package's among them, Debian's hardening flags; it is needed when the
@@ -34,7 +40,7 @@ QT_PACKAGES := qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
 QT_SVG_PACKAGE := libqt5svg5
 endif
 BUILD_PACKAGES := cmake g++ make pkg-config $(QT_PACKAGES) help2man \
-	libxlsxwriter-dev zlib1g-dev libminizip-dev dpkg-dev
+	libxlsxwriter-dev zlib1g-dev libminizip-dev libfreexl-dev dpkg-dev
 RUN_PACKAGES := $(QT_SVG_PACKAGE) cjk-font
 # The SVG plug-in draws the window icon; the validators and man check the
 # menu entry, the AppStream metadata and the manual pages; openpyxl reads the
@@ -83,15 +89,15 @@ test: build
 test-sanitize:
 	@$(MAKE) test BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DCLASSCOUNT_SANITIZE=ON
 
-# Fuzzes the core for FUZZ_SECONDS; new inputs go to $(FUZZ_DIR)/corpus, the
+# Fuzzes FUZZ_TARGET for FUZZ_SECONDS; new inputs go to $(FUZZ_CORPUS), the
 # checked-in seeds stay as they are, and a failing input is saved in $(FUZZ_DIR).
 fuzz:
 	@$(MAKE) configure BUILD_DIR=$(FUZZ_DIR) TARGET_PACKAGES="$(FUZZ_PACKAGES)" \
 		CMAKE_OPTIONS="-DCMAKE_CXX_COMPILER=clang++ -DCLASSCOUNT_FUZZ=ON -DBUILD_TESTING=OFF"
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target classcount-fuzz
-	mkdir -p $(FUZZ_DIR)/corpus
-	$(FUZZ_DIR)/bin/classcount-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGET)
+	mkdir -p $(FUZZ_CORPUS)
+	$(FUZZ_DIR)/bin/$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_CORPUS) fuzz/$(FUZZ_CORPUS_NAME)
 
 bench:
 	@$(MAKE) configure BUILD_DIR=$(BENCH_DIR) BUILD_TYPE=Release \

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "encodings.h"
+#include "courselistfile.h"
 #include "examplecontent.h"
 #include "goldenfile.h"
 #include "pastedtext.h"
@@ -137,6 +138,8 @@ private slots:
     void courses();
     void against_data();
     void against();
+    void courseListFile_data();
+    void courseListFile();
     void periodGridMatchesModel_data();
     void periodGridMatchesModel();
     void lineCountsDiffer_data();
@@ -352,6 +355,30 @@ void TestClassCountTable::against()
     QCOMPARE(result.out, goldenFile(golden));
 }
 
+// The same small course list as LibreOffice writes it in each format.
+void TestClassCountTable::courseListFile_data()
+{
+    QTest::addColumn<QString>("name"); // in tests/courselists
+
+    for (const char *name : {"courselist.xlsx", "courselist.xls", "courselist.csv"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestClassCountTable::courseListFile()
+{
+    QFETCH(QString, name);
+    CourseListFormat format = CourseListFormat::Csv;
+    QVERIFY(courseListFormat(name, &format));
+    if (!readsCourseListFormat(format))
+        QSKIP("This build does not read the format.");
+
+    const TableRun result = runTable({QStringLiteral(CLASSCOUNT_COURSE_LISTS "/") + name});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, goldenFile(QStringLiteral("courselist-table.tsv")));
+    QCOMPARE(result.err, goldenFile(QStringLiteral("courselist-stderr.txt")));
+}
+
 void TestClassCountTable::periodGridMatchesModel_data()
 {
     QTest::addColumn<quint32>("seed");
@@ -471,6 +498,12 @@ void TestClassCountTable::usageErrors_data()
     QTest::newRow("against twice") << QStringList{against, times, counts, against, times, counts, times, counts} << QByteArray();
     QTest::newRow("against, two from standard input") << QStringList{against, QStringLiteral("-"), counts, times, QStringLiteral("-")} << QByteArray();
     QTest::newRow("counts file not text") << QStringList{times, QStringLiteral("@bad.txt")} << QByteArray("20\n\xFF\xFE\xFD");
+    const QString courseList = QStringLiteral(CLASSCOUNT_COURSE_LISTS "/courselist.csv");
+    QTest::newRow("course list without the named column")
+            << QStringList{QStringLiteral("--time-column"), QStringLiteral("课程时间"), courseList} << QByteArray();
+    QTest::newRow("course list file missing") << QStringList{QStringLiteral("@missing.xlsx")} << QByteArray();
+    QTest::newRow("sheet without a course list") << QStringList{QStringLiteral("--sheet"), QStringLiteral("x"), times, counts}
+                                                 << QByteArray();
     QTest::newRow("times file holds NUL") << QStringList{QStringLiteral("@bad.txt"), counts} << QByteArray("a\0b", 3);
 }
 

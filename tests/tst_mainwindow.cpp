@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boxlines.h"
+#include "courselistfile.h"
 #include "examplecontent.h"
 #include "formtexts.h"
 #include "goldenfile.h"
@@ -20,7 +21,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -86,6 +89,8 @@ private slots:
     void differingCounts();
     void dialogKeepsItsInput();
     void spreadsheetColumnsPasted();
+    void courseListDropped_data();
+    void courseListDropped();
 };
 
 void tst_MainWindow::widgetTree_data()
@@ -484,6 +489,73 @@ void tst_MainWindow::spreadsheetColumnsPasted()
     dialog->findChild<QComboBox *>()->setCurrentIndex(1);
     dialog->findChild<QListWidget *>()->setCurrentRow(3);
     QVERIFY(dialog->findChild<QTextEdit *>()->toPlainText().contains(QStringLiteral("上午第 4节：40 人")));
+}
+
+void tst_MainWindow::courseListDropped_data()
+{
+    QTest::addColumn<QString>("path"); // empty: a damaged workbook
+    QTest::addColumn<QString>("target"); // the object name of the widget dropped on
+    QTest::addColumn<QString>("times"); // empty: the boxes as they were
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QString>("notice");
+
+    const QString times = QStringLiteral("周一第3,4节{第1-8周}\n\"周二第1,2节{第1-16周}\n周四第4,5节{第1-16周|单周}\"\n\n"
+                                         "周三第9节{第2-8周}\n周五第11,12节{第1-8周}\n周六第4节{第30周}\n周日第12节{第3周}");
+    const QString counts = QStringLiteral("35\n120\n\n\n四十\n20\n18");
+    const QString read = QStringLiteral("7 门课（第 3–9 行），上课时间取自“上课时间”列，人数取自“选课人数”列");
+    QTest::newRow("workbook on the time box")
+            << QStringLiteral(CLASSCOUNT_COURSE_LISTS "/courselist.xlsx") << QStringLiteral("textEdit") << times << counts
+            << QStringLiteral("已读入 courselist.xlsx 的“courselist”表：") + read;
+    QTest::newRow(".csv on the count box")
+            << QStringLiteral(CLASSCOUNT_COURSE_LISTS "/courselist.csv") << QStringLiteral("textEdit_2") << times << counts
+            << QStringLiteral("已读入 courselist.csv：") + read;
+    QTest::newRow("damaged workbook on the window")
+            << QString() << QStringLiteral("MainWindow") << QString() << QString() << QString();
+}
+
+// The file replaces both boxes and the notice, or changes nothing and says why.
+void tst_MainWindow::courseListDropped()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, target);
+    QFETCH(QString, times);
+    QFETCH(QString, counts);
+    QFETCH(QString, notice);
+
+    CourseListFormat format = CourseListFormat::Csv;
+    if (courseListFormat(path, &format) && !readsCourseListFormat(format))
+        QSKIP("This build does not read the format.");
+    QTemporaryDir dir;
+    if (path.isEmpty()) {
+        path = dir.filePath(QStringLiteral("课程表.xlsx"));
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("PK\3\4 not a zip") > 0);
+    }
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *label = window.findChild<QLabel *>(QStringLiteral("label_3"));
+    const QStringList before{timeBox(window)->toPlainText(), countBox(window)->toPlainText(), label->text()};
+    QWidget *widget = target == window.objectName() ? &window : window.findChild<QTextEdit *>(target)->viewport();
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint at = widget->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &enter);
+    QVERIFY(enter.isAccepted());
+    ModalBoxWatcher box;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+
+    const QStringList after{timeBox(window)->toPlainText(), countBox(window)->toPlainText(), label->text()};
+    const QStringList expected = times.isEmpty() ? before : QStringList{times, counts, notice};
+    QCOMPARE(after, expected);
+    QCOMPARE(box.seen, times.isEmpty());
+    if (box.seen) {
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QVERIFY2(box.text.startsWith(QStringLiteral("无法读入“课程表.xlsx”：")), qPrintable(box.text));
+    }
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 
 #include "boxlines.h"
+#include "courselistopener.h"
 #include "reporttext.h"
 #include "screenfit.h"
 #include "showwindow.h"
@@ -74,6 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     linkVerticalScrolling(ui->textEdit->verticalScrollBar(), ui->textEdit_2->verticalScrollBar());
     QTextEdit *counts = ui->textEdit_2;
     counts->setMinimumWidth(qMax(counts->minimumWidth(), sixDigitsWidth(counts)));
+    new CourseListOpener(this, ui->textEdit, ui->textEdit_2, ui->label_3);
     fitToScreen(this);
 }
 

@@ -6,6 +6,7 @@
 #include "boxlines.h"
 #include "count.h"
 #include "countchange.h"
+#include "courselistfile.h"
 #include "pastedtext.h"
 #include "reporttext.h"
 #include "standardstreams.h"
@@ -83,6 +84,34 @@ bool readInput(const QString &path, QString *text, int *firstLine, QString *prob
     return true;
 }
 
+// The two texts of a course list file as the boxes would hold them, and the
+// file's row of each of their lines.
+bool readCourseListInput(const QString &path, const CourseListChoice &choice, QString *timeText,
+                         QString *countText, FirstLines *firstLines, QVector<int> rowsByLine[2],
+                         QString *problem)
+{
+    CourseList list;
+    if (!readCourseListFile(path, choice, &list, problem)) {
+        *problem = QStringLiteral("无法读入课程表“%1”：%2").arg(path, *problem);
+        return false;
+    }
+    rowsByLine[0] = fileRowsByLine(list.timeText, Column::ClassTimes, list.rows);
+    rowsByLine[1] = fileRowsByLine(list.countText, Column::HeadCounts, list.rows);
+    *timeText = asPasted(std::move(list.timeText), &firstLines->time);
+    *countText = asPasted(std::move(list.countText), &firstLines->headCount);
+    return true;
+}
+
+// An uncounted item of a course list file is named by the file's row.
+UncountedItem byFileRow(UncountedItem item, const QVector<int> rowsByLine[2])
+{
+    const bool inTimes = item.kind == UncountedItem::UnreadTime || item.kind == UncountedItem::NoTeachingWeek;
+    const QVector<int> &rows = rowsByLine[inTimes ? 0 : 1];
+    if (item.line < rows.size() && rows.at(item.line) > 0)
+        item.line = rows.at(item.line);
+    return item;
+}
+
 bool readNumber(const QCommandLineParser &options, const QString &name, int lowest, int highest,
                 int *value)
 {
@@ -91,7 +120,14 @@ bool readNumber(const QCommandLineParser &options, const QString &name, int lowe
     return ok && *value >= lowest && *value <= highest;
 }
 
-// Two files of class times and head counts, as read.
+bool isCourseListFile(const QString &path)
+{
+    CourseListFormat format = CourseListFormat::Csv;
+    return courseListFormat(path, &format);
+}
+
+// Two files of class times and head counts, or one course list file (then
+// without a counts path), as read.
 struct Pair
 {
     QString timesPath;
@@ -99,10 +135,14 @@ struct Pair
     QString timeText;
     QString countText;
     FirstLines firstLines;
+    QVector<int> fileRows[2]; // of a course list file: see readCourseListInput
 };
 
-bool readPair(Pair *pair, QString *problem)
+bool readPair(Pair *pair, const CourseListChoice &choice, QString *problem)
 {
+    if (pair->countsPath.isEmpty())
+        return readCourseListInput(pair->timesPath, choice, &pair->timeText, &pair->countText,
+                                   &pair->firstLines, pair->fileRows, problem);
     return readInput(pair->timesPath, &pair->timeText, &pair->firstLines.time, problem)
             && readInput(pair->countsPath, &pair->countText, &pair->firstLines.headCount, problem);
 }
@@ -110,6 +150,8 @@ bool readPair(Pair *pair, QString *problem)
 // The line that names a pair's files above what is said of them.
 QString pairHeading(const Pair &pair)
 {
+    if (pair.countsPath.isEmpty())
+        return QStringLiteral("%1：\n").arg(pair.timesPath);
     return QStringLiteral("%1 和 %2：\n").arg(pair.timesPath, pair.countsPath);
 }
 
@@ -144,7 +186,9 @@ Count readCount(const Pair &pair, int coursesPeriod, bool keepUncounted, const Q
     count.tabbed = tabbedLines(pair.timeText, pair.countText);
     UncountedTally counts{};
     QByteArray uncountedLines;
-    const auto notice = [&](const UncountedItem &item) {
+    const bool courseList = pair.countsPath.isEmpty();
+    const auto notice = [&](const UncountedItem &read) {
+        const UncountedItem item = courseList ? byFileRow(read, pair.fileRows) : read;
         ++counts[item.kind];
         uncountedLines += '\n';
         uncountedLines += uncountedLine(item).toUtf8();
@@ -169,21 +213,31 @@ Count readCount(const Pair &pair, int coursesPeriod, bool keepUncounted, const Q
 // "--against OLD_TIMES OLD_COUNTS" takes two values, which the parser
 // cannot: the second is taken out here and returned, the first is left to
 // the parser as the option's value. Nothing is taken out when the option is
-// not given; *problem tells when it is given without two files or twice.
+// not given, or given a course list file, which is one value alone;
+// *problem tells when it is given without two files or twice.
 QString takeOldCounts(QStringList *arguments, QString *problem)
 {
+    const QString prefix = QStringLiteral("--against=");
     QString oldCounts;
+    bool given = false;
     for (int i = 1; i < arguments->size(); ++i) {
         const QString &argument = arguments->at(i);
         if (argument == QLatin1String("--"))
             break;
         const bool separate = argument == QLatin1String("--against");
-        if (!separate && !argument.startsWith(QLatin1String("--against=")))
+        if (!separate && !argument.startsWith(prefix))
+            continue;
+        if (given) {
+            *problem = QStringLiteral("--against 只能给出一次");
+            return QString();
+        }
+        given = true;
+        const QString oldTimes = separate ? arguments->value(i + 1) : argument.mid(prefix.size());
+        if (isCourseListFile(oldTimes))
             continue;
         const int at = separate ? i + 2 : i + 1;
-        if (!oldCounts.isNull() || at >= arguments->size()) {
-            *problem = oldCounts.isNull() ? QStringLiteral("--against 须后跟两个文件：原来的上课时间和上课人数")
-                                          : QStringLiteral("--against 只能给出一次");
+        if (at >= arguments->size()) {
+            *problem = QStringLiteral("--against 须后跟两个文件：原来的上课时间和上课人数，或一个课程表文件");
             return QString();
         }
         oldCounts = arguments->takeAt(at);
@@ -223,7 +277,9 @@ int main(int argc, char *argv[])
             "各周各天的人数（“全学期概览”的表），或用 --courses 列出某周某天某一节在上课的课程，"
             "或用 --xlsx 把这些表写成 Excel 工作簿。"
             "用 --against 给出原来的两个文件时，输出的每个数都是变化（现在的减原来的）。"
-            "文件名为 - 时读标准输入。"));
+            "文件名为 - 时读标准输入。"
+            "只给一个 .xlsx、.xls 或 .csv 课程表文件时，从它表头为“上课时间”和“选课人数”等的两列读入，"
+            "未计入统计的项目按表格的行号列出。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
     // Not addVersionOption(): its description would be in English.
@@ -255,15 +311,28 @@ int main(int argc, char *argv[])
     const QCommandLineOption against(
             QStringLiteral("against"),
             QStringLiteral("与紧跟在后面的两个文件比较，即原来的上课时间文件 OLD_TIMES 和"
-                           "上课人数文件 OLD_COUNTS。输出的表格式不变，每个数都是变化，"
+                           "上课人数文件 OLD_COUNTS（或原来的课程表文件，只一个）。输出的表格式不变，每个数都是变化，"
                            "如 +120、-479、0，周数取两次统计中较多的。与 --courses 一起用时，"
                            "列出有变化的课程：变化、现在的行号、原来的行号、上课时间，"
                            "变化大的在前。与 --xlsx 一起用时，工作簿多一张“变化”表。"),
             QStringLiteral("OLD_TIMES OLD_COUNTS"));
+    const QCommandLineOption sheet(QStringLiteral("sheet"),
+                                   QStringLiteral("与课程表文件一起用：读名为 NAME 的工作表。"),
+                                   QStringLiteral("NAME"));
+    const QCommandLineOption timeColumn(QStringLiteral("time-column"),
+                                        QStringLiteral("与课程表文件一起用：上课时间取自表头为 NAME 的一列。"),
+                                        QStringLiteral("NAME"));
+    const QCommandLineOption countColumn(QStringLiteral("count-column"),
+                                         QStringLiteral("与课程表文件一起用：人数取自表头为 NAME 的一列。"),
+                                         QStringLiteral("NAME"));
     options.addOption(courses);
     options.addOption(against);
+    options.addOption(sheet);
+    options.addOption(timeColumn);
+    options.addOption(countColumn);
     options.addPositionalArgument(QStringLiteral("TIMES_FILE"),
-                                  QStringLiteral("上课时间，一行一门课。"));
+                                  QStringLiteral("上课时间，一行一门课；或课程表文件"
+                                                 "（.xlsx、.xls 或 .csv），这时不给 COUNTS_FILE。"));
     options.addPositionalArgument(QStringLiteral("COUNTS_FILE"),
                                   QStringLiteral("上课人数，一行一个数字。"));
 
@@ -284,10 +353,14 @@ int main(int argc, char *argv[])
         return Success;
     }
     const QStringList files = options.positionalArguments();
-    if (files.size() != 2)
-        return fail(QStringLiteral("需要两个文件：上课时间和上课人数"));
+    const bool courseList = files.size() == 1 && isCourseListFile(files.at(0));
+    if (files.size() != 2 && !courseList)
+        return fail(QStringLiteral("需要两个文件：上课时间和上课人数，或一个课程表文件"));
     const bool comparing = options.isSet(against);
     old.timesPath = options.value(against);
+    const bool anyCourseList = courseList || (comparing && old.countsPath.isEmpty());
+    if (!anyCourseList && (options.isSet(sheet) || options.isSet(timeColumn) || options.isSet(countColumn)))
+        return fail(QStringLiteral("--sheet、--time-column 和 --count-column 只能与课程表文件一起使用"));
     const QStringList allFiles = comparing ? files + QStringList{old.timesPath, old.countsPath} : files;
     if (allFiles.count(QStringLiteral("-")) > 1)
         return fail(QStringLiteral("只有一个文件可以是标准输入（-）"));
@@ -318,8 +391,11 @@ int main(int argc, char *argv[])
     if (dayChosen && !readNumber(options, day.names().first(), 1, 7, &viewDay))
         return fail(QStringLiteral("星期须在 1 到 7 之间：%1").arg(options.value(day)));
 
-    Pair pair{files.at(0), files.at(1), QString(), QString(), FirstLines()};
-    if (!readPair(&pair, &problem) || (comparing && !readPair(&old, &problem)))
+    Pair pair;
+    pair.timesPath = files.at(0);
+    pair.countsPath = files.value(1);
+    const CourseListChoice choice{options.value(sheet), options.value(timeColumn), options.value(countColumn)};
+    if (!readPair(&pair, choice, &problem) || (comparing && !readPair(&old, choice, &problem)))
         return fail(problem);
     // Each pair is named by its files where there are two.
     const QString oldHeading = pairHeading(old);

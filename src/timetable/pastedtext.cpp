@@ -85,6 +85,19 @@ bool decodeUtf8(const QByteArray &bytes, QString *text)
     return !text->contains(QChar(QChar::ReplacementCharacter)) || decode("UTF-8", bytes, text);
 }
 
+} // namespace
+
+bool pairsSurrogates(const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return false;
+    }
+    return true;
+}
+
 QString asPasted(QString text, int *firstLine)
 {
     // Looking for one character is much cheaper than looking for two.
@@ -99,20 +112,7 @@ QString asPasted(QString text, int *firstLine)
     return std::move(text).trimmed();
 }
 
-} // namespace
-
-bool pairsSurrogates(const QString &text)
-{
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (text.at(i).isSurrogate())
-            return false;
-    }
-    return true;
-}
-
-QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
+QString decodedText(const QByteArray &bytes, QString *problem)
 {
     QString text;
     bool decoded = false;
@@ -129,7 +129,17 @@ QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
         decoded = false;
         *problem = QStringLiteral("含有 NUL 字符，不是文本文件");
     }
-    if (!decoded && firstLine)
+    return decoded ? text : QString();
+}
+
+QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine)
+{
+    QString why;
+    QString text = decodedText(bytes, &why);
+    if (why.isEmpty())
+        return asPasted(std::move(text), firstLine);
+    *problem = why;
+    if (firstLine)
         *firstLine = 1;
-    return decoded ? asPasted(std::move(text), firstLine) : QString();
+    return QString();
 }

@@ -15,6 +15,14 @@
 // character, are not text: the result is then empty and *problem says why.
 QString pastedText(const QByteArray &bytes, QString *problem, int *firstLine = nullptr);
 
+// The decoding alone: the text of the bytes, or an empty one and *problem.
+QString decodedText(const QByteArray &bytes, QString *problem);
+
+// What a box's text is once pasted and read: line breaks of every kind
+// become "\n", no-break spaces become spaces, and the whole is trimmed;
+// *firstLine (when given) is the line on which the trimmed text begins.
+QString asPasted(QString text, int *firstLine = nullptr);
+
 // Whether every surrogate in the text is half of a pair: the UTF-16 codec
 // passes unpaired ones through, though they encode no character.
 bool pairsSurrogates(const QString &text);

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "xlsbook.h"
+
+#include <freexl.h>
+
+namespace {
+
+const QString damaged = QStringLiteral("文件已损坏，或不是 Excel 97–2003 工作簿（.xls）");
+
+QString cellText(const FreeXL_CellValue &cell)
+{
+    switch (cell.type) {
+    case FREEXL_CELL_INT:
+        return QString::number(cell.value.int_value);
+    case FREEXL_CELL_DOUBLE: {
+        const double number = cell.value.double_value;
+        if (number == qint64(number) && qAbs(number) < 1e15)
+            return QString::number(qint64(number));
+        return QString::number(number, 'g', 15);
+    }
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT:
+    case FREEXL_CELL_DATE:
+    case FREEXL_CELL_DATETIME:
+    case FREEXL_CELL_TIME:
+        return QString::fromUtf8(cell.value.text_value);
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+XlsBook::XlsBook(const QByteArray &bytes)
+    : bytes(bytes)
+{
+}
+
+XlsBook::~XlsBook()
+{
+    if (handle)
+        freexl_close(handle);
+}
+
+bool XlsBook::open(QString *problem)
+{
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        *problem = QStringLiteral("无法写入临时文件：%1").arg(copy.errorString());
+        return false;
+    }
+    const int opened = freexl_open(QFile::encodeName(copy.fileName()).constData(), &handle);
+    unsigned int info = 0;
+    if (opened == FREEXL_OK && freexl_get_info(handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK
+        && info == FREEXL_BIFF_OBFUSCATED) {
+        *problem = QStringLiteral("工作簿受密码保护");
+        return false;
+    }
+    if (opened != FREEXL_OK || freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &info) != FREEXL_OK) {
+        *problem = opened == FREEXL_INSUFFICIENT_MEMORY ? QStringLiteral("内存不足，无法读取") : damaged;
+        return false;
+    }
+    for (unsigned int index = 0; index < info; ++index) {
+        const char *name = nullptr;
+        if (freexl_get_worksheet_name(handle, ushort(index), &name) != FREEXL_OK) {
+            *problem = damaged;
+            return false;
+        }
+        names.append(QString::fromUtf8(name));
+    }
+    return true;
+}
+
+bool XlsBook::readSheet(int index, const SheetFilter &filter, Sheet *sheet, QString *problem)
+{
+    unsigned int rows = 0;
+    ushort columns = 0;
+    if (freexl_select_active_worksheet(handle, ushort(index)) != FREEXL_OK
+        || freexl_worksheet_dimensions(handle, &rows, &columns) != FREEXL_OK) {
+        *problem = damaged;
+        return false;
+    }
+    for (unsigned int r = 0; r < rows && r < unsigned(filter.lastRow); ++r) {
+        SheetRow row{int(r) + 1, {}};
+        for (ushort column = 0; column < columns; ++column) {
+            if (!filter.keeps(column))
+                continue;
+            FreeXL_CellValue cell{};
+            const QString text = freexl_get_cell_value(handle, r, column, &cell) == FREEXL_OK
+                    ? cellText(cell)
+                    : QString();
+            if (!text.isEmpty())
+                row.cells.append({column, text});
+        }
+        if (!row.cells.isEmpty())
+            sheet->rows.append(row);
+    }
+    return true;
+}
