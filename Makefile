@@ -47,7 +47,7 @@ RUN_PACKAGES := $(QT_SVG_PACKAGE) cjk-font
 # exported workbook back.
 TEST_PACKAGES := time $(QT_SVG_PACKAGE) desktop-file-utils appstream man-db python3-openpyxl
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-BENCH_PACKAGES := libbenchmark-dev time python3
+BENCH_PACKAGES := libbenchmark-dev time python3 libreoffice-calc
 PACKAGE_PACKAGES := file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 # The Debian 13 check makes its bare root with debootstrap and Debian's keys.
@@ -96,7 +96,8 @@ fuzz:
 		CMAKE_OPTIONS="-DCMAKE_CXX_COMPILER=clang++ -DCLASSCOUNT_FUZZ=ON -DBUILD_TESTING=OFF"
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGET)
 	mkdir -p $(FUZZ_CORPUS)
-	$(FUZZ_DIR)/bin/$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/leak-suppressions.txt \
+		$(FUZZ_DIR)/bin/$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_CORPUS) fuzz/$(FUZZ_CORPUS_NAME)
 
 bench:
@@ -104,8 +105,10 @@ bench:
 		TARGET_PACKAGES="$(BENCH_PACKAGES)" CMAKE_OPTIONS="-DCLASSCOUNT_BENCH=ON -DBUILD_TESTING=OFF"
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target classcount-bench classcount-bench-desktop classcount-generate classcount-table
 	$(BENCH_DIR)/bin/classcount-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-	$(BENCH_DIR)/bin/classcount-bench-desktop --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-	bench/time-cli $(BENCH_DIR)/bin
+	bench/course-list-files $(BENCH_DIR)/bin $(BENCH_DIR)/course-lists
+	$(BENCH_DIR)/bin/classcount-bench-desktop --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+		$(BENCH_DIR)/course-lists/course-list.xlsx
+	bench/time-cli $(BENCH_DIR)/bin $(BENCH_DIR)/course-lists
 
 # $(BUILD_DIR)/classcount_<version>_amd64.deb, its dependencies read off the binaries.
 package: TARGET_PACKAGES += $(PACKAGE_PACKAGES)

@@ -2,6 +2,8 @@
 
 #include "xlsbook.h"
 
+#include <QtEndian>
+
 #include <freexl.h>
 
 namespace {
@@ -30,6 +32,33 @@ QString cellText(const FreeXL_CellValue &cell)
     }
 }
 
+// FreeXL takes the length of a directory entry's name from the file as it
+// stands and reads that far, past the entry's 64 bytes of name. It looks
+// for the workbook in the first sector of the directory alone, so an entry
+// there that claims a longer name makes the file damaged before FreeXL
+// reads it. What FreeXL refuses by itself (a short file, an unknown sector
+// size, a directory beyond the end) is left to it.
+bool directoryNamesFit(const QByteArray &bytes)
+{
+    constexpr int headerSize = 512;
+    constexpr int entrySize = 128;
+    constexpr int nameSize = 64;
+    if (bytes.size() < headerSize)
+        return true;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint16 sectorShift = qFromLittleEndian<quint16>(data + 0x1E);
+    if (sectorShift != 9 && sectorShift != 12)
+        return true;
+    const qint64 sectorSize = qint64(1) << sectorShift;
+    const qint64 start = (qint64(qFromLittleEndian<quint32>(data + 0x30)) + 1) * sectorSize;
+    const qint64 end = qMin(start + sectorSize, qint64(bytes.size()));
+    for (qint64 entry = start; entry + entrySize <= end; entry += entrySize) {
+        if (qFromLittleEndian<quint16>(data + entry + nameSize) > nameSize)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 XlsBook::XlsBook(const QByteArray &bytes)
@@ -45,6 +74,10 @@ XlsBook::~XlsBook()
 
 bool XlsBook::open(QString *problem)
 {
+    if (!directoryNamesFit(bytes)) {
+        *problem = damaged;
+        return false;
+    }
     if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
         *problem = QStringLiteral("无法写入临时文件：%1").arg(copy.errorString());
         return false;
