@@ -4,7 +4,7 @@
 // result view, the copy-all table, and everything the command-line tool does;
 // parsing and the tool also on a list with half of its items marked.
 
-#include "courselist.h"
+#include "generatedlist.h"
 #include "pastedtext.h"
 #include "count.h"
 #include "reporttext.h"
@@ -28,7 +28,7 @@ struct Input
     explicit Input(Marking marking)
     {
         qInstallMessageHandler(quiet);
-        list = generateCourseList(seed, courseLines, marking);
+        list = generateList(seed, courseLines, marking);
         QString problem;
         timeText = pastedText(list.times, &problem);
         countText = pastedText(list.counts, &problem);
@@ -37,7 +37,7 @@ struct Input
         buildEntries(timeLines, countLines, entries, mondayFirst);
     }
 
-    CourseList list;
+    GeneratedList list;
     QString timeText;
     QString countText;
     QList<BoxLine> timeLines;
@@ -126,7 +126,7 @@ void pressAndCopyCore(benchmark::State &state)
 // The command-line tool's work, from the files' bytes to the table's bytes.
 void wholeTool(benchmark::State &state)
 {
-    const CourseList &list = input(markingOf(state)).list;
+    const GeneratedList &list = input(markingOf(state)).list;
     for (auto _ : state) {
         QString problem;
         FirstLines firstLines;

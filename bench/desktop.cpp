@@ -4,10 +4,12 @@
 // the press of "开始统计" to the shown result dialog, and "复制所有" until its
 // message box is up and answered; the overview of the whole term from the
 // press of its button until it is painted, its change of tab, and a cell
-// made current until its courses are listed. Runs on
-// the offscreen platform.
+// made current until its courses are listed; and, given a course list file,
+// its opening until both boxes hold their texts, and until they show them.
+// Runs on the offscreen platform.
 
-#include "courselist.h"
+#include "courselistopener.h"
+#include "generatedlist.h"
 #include "mainwindow.h"
 #include "overviewwindow.h"
 #include "pastedtext.h"
@@ -16,11 +18,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTableView>
 #include <QTextEdit>
 #include <QTimer>
@@ -44,7 +48,7 @@ struct Texts
 const Texts &texts()
 {
     static const Texts made = [] {
-        const CourseList list = generateCourseList(seed, courseLines);
+        const GeneratedList list = generateList(seed, courseLines);
         QString problem;
         return Texts{pastedText(list.times, &problem), pastedText(list.counts, &problem),
                      pastedText(withMovedCourses(list, movedCourses).times, &problem)};
@@ -193,6 +197,36 @@ void chooseChangedCell(benchmark::State &state)
     }
 }
 
+// The course list file at `path` opened on the main window, and with
+// `shown`, the boxes painted and their documents laid out to the end, as
+// their scroll bars need.
+void openCourseList(benchmark::State &state, const QString &path, bool shown)
+{
+    MainWindow window;
+    window.show();
+    QCoreApplication::processEvents();
+    auto *opener = window.findChild<CourseListOpener *>();
+    const QList<QTextEdit *> boxes = window.findChildren<QTextEdit *>();
+    for (auto _ : state) {
+        if (!opener->open(path)) {
+            state.SkipWithError("the course list cannot be read");
+            break;
+        }
+        if (shown) {
+            QCoreApplication::processEvents();
+            for (QTextEdit *box : boxes) {
+                QTextDocument *document = box->document();
+                benchmark::DoNotOptimize(document->documentLayout()->blockBoundingRect(document->lastBlock()));
+            }
+        }
+        state.PauseTiming();
+        for (QTextEdit *box : boxes)
+            box->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(pressToDialog)->Unit(benchmark::kMillisecond);
@@ -209,6 +243,11 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(quiet);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    if (argc > 1) {
+        const QString path = QString::fromLocal8Bit(argv[1]);
+        benchmark::RegisterBenchmark("openCourseList", openCourseList, path, false)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("showCourseList", openCourseList, path, true)->Unit(benchmark::kMillisecond);
+    }
     benchmark::RunSpecifiedBenchmarks();
     return 0;
 }

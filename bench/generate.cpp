@@ -5,7 +5,7 @@
 // --half-marked, half of its items carry an odd/even marker; with --moved,
 // N of its courses are moved to the next weekday.
 
-#include "courselist.h"
+#include "generatedlist.h"
 
 #include <QFile>
 #include <QString>
@@ -43,8 +43,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: classcount-generate [--half-marked] [--moved N] SEED LINES TIMES_FILE COUNTS_FILE\n");
         return 2;
     }
-    const CourseList generated = generateCourseList(seed, lines, halfMarked ? Marking::Half : Marking::Some);
-    const CourseList list = moved > 0 ? withMovedCourses(generated, moved) : generated;
+    const GeneratedList generated = generateList(seed, lines, halfMarked ? Marking::Half : Marking::Some);
+    const GeneratedList list = moved > 0 ? withMovedCourses(generated, moved) : generated;
     if (!save(args[3], list.times) || !save(args[4], list.counts)) {
         std::fprintf(stderr, "classcount-generate: cannot write the files\n");
         return 2;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#ifndef COURSELIST_H
-#define COURSELIST_H
+#ifndef GENERATEDLIST_H
+#define GENERATEDLIST_H
 
 #include <QByteArray>
 
 // A made-up course list of a whole university, as the two files a user would
 // paste: class times and head counts, line for line, UTF-8.
-struct CourseList
+struct GeneratedList
 {
     QByteArray times;
     QByteArray counts;
@@ -18,10 +18,10 @@ struct CourseList
 enum class Marking { Some, Half };
 
 // The same seed always gives the same list, on every machine and compiler.
-CourseList generateCourseList(quint64 seed, int lines, Marking marking = Marking::Some);
+GeneratedList generateList(quint64 seed, int lines, Marking marking = Marking::Some);
 
 // The same list with `moved` of its courses, spread evenly over it, moved to
 // the next weekday: a timetable office's planned change.
-CourseList withMovedCourses(const CourseList &list, int moved);
+GeneratedList withMovedCourses(const GeneratedList &list, int moved);
 
-#endif // COURSELIST_H
+#endif // GENERATEDLIST_H

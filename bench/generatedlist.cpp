@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "courselist.h"
+#include "generatedlist.h"
 
 #include <QString>
 #include <QStringList>
@@ -135,7 +135,7 @@ QString item(Random &random, Marking marking)
 
 } // namespace
 
-CourseList generateCourseList(quint64 seed, int lines, Marking marking)
+GeneratedList generateList(quint64 seed, int lines, Marking marking)
 {
     Random random(seed);
     // 1 to 5 items a line; marked items are longer, and the lists as long.
@@ -143,7 +143,7 @@ CourseList generateCourseList(quint64 seed, int lines, Marking marking)
     static const int halfItems[] = {30, 40, 20, 8, 2};
     QStringList timeLines;
     QStringList countLines;
-    CourseList list;
+    GeneratedList list;
     for (int line = 0; line < lines; ++line) {
         const int items = int(marking == Marking::Half ? random.weighted(halfItems)
                                                        : random.weighted(someItems)) + 1;
@@ -165,7 +165,7 @@ CourseList generateCourseList(quint64 seed, int lines, Marking marking)
     return list;
 }
 
-CourseList withMovedCourses(const CourseList &list, int moved)
+GeneratedList withMovedCourses(const GeneratedList &list, int moved)
 {
     static const QString days = text(u"一二三四五六日");
     QStringList lines = QString::fromUtf8(list.times).split(QLatin1Char('\n'));
@@ -181,7 +181,7 @@ CourseList withMovedCourses(const CourseList &list, int moved)
         }
         --left;
     }
-    CourseList result = list;
+    GeneratedList result = list;
     result.times = lines.join(QLatin1Char('\n')).toUtf8();
     return result;
 }
