@@ -49,8 +49,9 @@ bool directoryNamesFit(const QByteArray &bytes)
     const quint16 sectorShift = qFromLittleEndian<quint16>(data + 0x1E);
     if (sectorShift != 9 && sectorShift != 12)
         return true;
-    const qint64 sectorSize = qint64(1) << sectorShift;
-    const qint64 start = (qint64(qFromLittleEndian<quint32>(data + 0x30)) + 1) * sectorSize;
+    const quint32 sectorSize = 1u << sectorShift;
+    // Where FreeXL reads the sector, in its 32-bit arithmetic, which wraps.
+    const qint64 start = (qFromLittleEndian<quint32>(data + 0x30) + 1u) * sectorSize;
     const qint64 end = qMin(start + sectorSize, qint64(bytes.size()));
     for (qint64 entry = start; entry + entrySize <= end; entry += entrySize) {
         if (qFromLittleEndian<quint16>(data + entry + nameSize) > nameSize)
