@@ -2,6 +2,16 @@
 
 #include "sheet.h"
 
+#include <cmath>
+
+QString wholeNumberText(double number)
+{
+    // The test comes first: a double beyond qint64 does not convert.
+    if (!(std::fabs(number) < 1e15) || number != std::trunc(number))
+        return QString();
+    return QString::number(qint64(number));
+}
+
 QString SheetRow::cell(int column) const
 {
     for (const SheetCell &c : cells) {

@@ -44,6 +44,10 @@ struct SheetFilter
     bool keeps(int column) const { return columns.isEmpty() || columns.contains(column); }
 };
 
+// A whole number as a spreadsheet shows it: "35", never "35.0". Null when
+// the number has a fraction or is too large to be shown whole.
+QString wholeNumberText(double number);
+
 // The rows of one sheet that hold anything, in order.
 struct Sheet
 {

@@ -17,9 +17,8 @@ QString cellText(const FreeXL_CellValue &cell)
         return QString::number(cell.value.int_value);
     case FREEXL_CELL_DOUBLE: {
         const double number = cell.value.double_value;
-        if (number == qint64(number) && qAbs(number) < 1e15)
-            return QString::number(qint64(number));
-        return QString::number(number, 'g', 15);
+        const QString whole = wholeNumberText(number);
+        return whole.isNull() ? QString::number(number, 'g', 15) : whole;
     }
     case FREEXL_CELL_TEXT:
     case FREEXL_CELL_SST_TEXT:

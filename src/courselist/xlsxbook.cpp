@@ -53,9 +53,8 @@ QString numberText(const QByteArray &value)
 {
     bool ok = false;
     const double number = value.toDouble(&ok);
-    if (ok && number == qint64(number) && qAbs(number) < 1e15)
-        return QString::number(qint64(number));
-    return QString::fromUtf8(value);
+    const QString whole = ok ? wholeNumberText(number) : QString();
+    return whole.isNull() ? QString::fromUtf8(value) : whole;
 }
 
 // A string's text: the characters a workbook may not hold as they are (a
