@@ -31,23 +31,26 @@ QString cellText(const FreeXL_CellValue &cell)
     }
 }
 
-// FreeXL takes the length of a directory entry's name from the file as it
-// stands and reads that far, past the entry's 64 bytes of name. It looks
-// for the workbook in the first sector of the directory alone, so an entry
-// there that claims a longer name makes the file damaged before FreeXL
-// reads it. What FreeXL refuses by itself (a short file, an unknown sector
-// size, a directory beyond the end) is left to it.
-bool directoryNamesFit(const QByteArray &bytes)
+// Whether FreeXL may be given the bytes. An Excel 97–2003 workbook is a
+// compound file; FreeXL also takes the bare streams of Excel 2 to 4, which
+// no academic system writes, and on damaged ones it frees what it never
+// allocated: those are not given to it. And FreeXL takes the length of a
+// directory entry's name from the file as it stands and reads that far,
+// past the entry's 64 bytes of name. It looks for the workbook in the
+// first sector of the directory alone, so an entry there that claims a
+// longer name makes the file damaged before FreeXL reads it.
+bool freexlMayRead(const QByteArray &bytes)
 {
     constexpr int headerSize = 512;
     constexpr int entrySize = 128;
     constexpr int nameSize = 64;
-    if (bytes.size() < headerSize)
-        return true;
+    static const char signature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    if (bytes.size() < headerSize || !bytes.startsWith(QByteArray::fromRawData(signature, 8)))
+        return false;
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     const quint16 sectorShift = qFromLittleEndian<quint16>(data + 0x1E);
     if (sectorShift != 9 && sectorShift != 12)
-        return true;
+        return false;
     const quint32 sectorSize = 1u << sectorShift;
     // Where FreeXL reads the sector, in its 32-bit arithmetic, which wraps.
     const qint64 start = (qFromLittleEndian<quint32>(data + 0x30) + 1u) * sectorSize;
@@ -74,7 +77,7 @@ XlsBook::~XlsBook()
 
 bool XlsBook::open(QString *problem)
 {
-    if (!directoryNamesFit(bytes)) {
+    if (!freexlMayRead(bytes)) {
         *problem = damaged;
         return false;
     }
