@@ -84,17 +84,18 @@ bool readInput(const QString &path, QString *text, int *firstLine, QString *prob
     return true;
 }
 
-// The two texts of a course list file as the boxes would hold them, and the
-// file's row of each of their lines.
+// The two texts of a course list file as the boxes would hold them, the
+// file's row of each of their lines, and the courses' names if it has them.
 bool readCourseListInput(const QString &path, const CourseListChoice &choice, QString *timeText,
                          QString *countText, FirstLines *firstLines, QVector<int> rowsByLine[2],
-                         QString *problem)
+                         CourseNames *names, QString *problem)
 {
     CourseList list;
     if (!readCourseListFile(path, choice, &list, problem)) {
         *problem = QStringLiteral("无法读入课程表“%1”：%2").arg(path, *problem);
         return false;
     }
+    *names = courseNamesByLine(list.timeText, list);
     rowsByLine[0] = fileRowsByLine(list.timeText, Column::ClassTimes, list.rows);
     rowsByLine[1] = fileRowsByLine(list.countText, Column::HeadCounts, list.rows);
     *timeText = asPasted(std::move(list.timeText), &firstLines->time);
@@ -136,13 +137,14 @@ struct Pair
     QString countText;
     FirstLines firstLines;
     QVector<int> fileRows[2]; // of a course list file: see readCourseListInput
+    CourseNames names;
 };
 
 bool readPair(Pair *pair, const CourseListChoice &choice, QString *problem)
 {
     if (pair->countsPath.isEmpty())
         return readCourseListInput(pair->timesPath, choice, &pair->timeText, &pair->countText,
-                                   &pair->firstLines, pair->fileRows, problem);
+                                   &pair->firstLines, pair->fileRows, &pair->names, problem);
     return readInput(pair->timesPath, &pair->timeText, &pair->firstLines.time, problem)
             && readInput(pair->countsPath, &pair->countText, &pair->firstLines.headCount, problem);
 }
@@ -197,10 +199,10 @@ Count readCount(const Pair &pair, int coursesPeriod, bool keepUncounted, const Q
     };
     if (coursesPeriod > AllCourses)
         count.courses = coursesOfTexts(pair.timeText, pair.countText, mondayFirst, notice,
-                                       pair.firstLines, coursesPeriod);
+                                       pair.firstLines, coursesPeriod, pair.names);
     else
         count.term = termOfTexts(pair.timeText, pair.countText, mondayFirst, notice, pair.firstLines,
-                                 coursesPeriod == AllCourses ? &count.courses : nullptr);
+                                 coursesPeriod == AllCourses ? &count.courses : nullptr, pair.names);
     const QString severalColumns = severalColumnsText(count.tabbed);
     if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
         write(stderr, heading + uncountedHeading(counts, count.tabbed));
@@ -301,7 +303,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption courses(QStringLiteral("courses"),
                                      QStringLiteral("与 --week、--day 和 --period 一起用：列出"
                                                     "这一格在上课的课程，一行一门课：时间文件里的"
-                                                    "行号、人数和上课时间，人数多的在前。"));
+                                                    "行号、人数和上课时间，人数多的在前；"
+                                                    "课程表文件有课程名称一列时，再列出课程名称和表格的行号。"));
     options.addOption(help);
     options.addOption(version);
     options.addOption(week);
@@ -313,8 +316,8 @@ int main(int argc, char *argv[])
             QStringLiteral("与紧跟在后面的两个文件比较，即原来的上课时间文件 OLD_TIMES 和"
                            "上课人数文件 OLD_COUNTS（或原来的课程表文件，只一个）。输出的表格式不变，每个数都是变化，"
                            "如 +120、-479、0，周数取两次统计中较多的。与 --courses 一起用时，"
-                           "列出有变化的课程：变化、现在的行号、原来的行号、上课时间，"
-                           "变化大的在前。与 --xlsx 一起用时，工作簿多一张“变化”表。"),
+                           "列出有变化的课程：变化、现在的行号、原来的行号、上课时间"
+                           "（有课程名称时再加课程名称），变化大的在前。与 --xlsx 一起用时，工作簿多一张“变化”表。"),
             QStringLiteral("OLD_TIMES OLD_COUNTS"));
     const QCommandLineOption sheet(QStringLiteral("sheet"),
                                    QStringLiteral("与课程表文件一起用：读名为 NAME 的工作表。"),
