@@ -2,6 +2,7 @@
 
 #include "boxlines.h"
 #include "courselistfile.h"
+#include "courselistopener.h"
 #include "examplecontent.h"
 #include "formtexts.h"
 #include "goldenfile.h"
@@ -23,6 +24,7 @@
 #include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -91,6 +93,8 @@ private slots:
     void spreadsheetColumnsPasted();
     void courseListDropped_data();
     void courseListDropped();
+    void courseNames_data();
+    void courseNames();
 };
 
 void tst_MainWindow::widgetTree_data()
@@ -556,6 +560,40 @@ void tst_MainWindow::courseListDropped()
         QCOMPARE(box.icon, QMessageBox::Warning);
         QVERIFY2(box.text.startsWith(QStringLiteral("无法读入“课程表.xlsx”：")), qPrintable(box.text));
     }
+}
+
+void tst_MainWindow::courseNames_data()
+{
+    QTest::addColumn<QString>("typed"); // at the end of the count box, before the count
+    QTest::addColumn<QStringList>("listed"); // in the overview, the course of week 1's Monday
+
+    const QStringList course{QStringLiteral("1"), QStringLiteral("35"), QStringLiteral("周一第3,4节{第1-8周}")};
+    QTest::newRow("as filled") << QString() << course + QStringList{QStringLiteral("大学物理"), QStringLiteral("3")};
+    QTest::newRow("edited") << QStringLiteral("0") << course;
+}
+
+// A count knows the names only while the boxes hold what the file gave them.
+void tst_MainWindow::courseNames()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, listed);
+
+    MainWindow window;
+    QVERIFY(window.findChild<CourseListOpener *>()->open(QStringLiteral(CLASSCOUNT_COURSE_LISTS "/courselist.csv")));
+    countBox(window)->moveCursor(QTextCursor::End);
+    countBox(window)->insertPlainText(typed);
+    expectLineCounts(7, 7);
+    QTest::ignoreMessage(QtDebugMsg, "无法正则匹配时间： \"\"");
+    QTest::mouseClick(startButton(window), Qt::LeftButton);
+    for (QPushButton *button : dialogs(window).first()->findChildren<QPushButton *>()) {
+        if (button->text() == QStringLiteral("全学期概览"))
+            button->click();
+    }
+    const QAbstractItemModel *list = dialogs(window).first()->findChild<QTreeView *>()->model();
+    QStringList shown;
+    for (int column = 0; column < list->columnCount(); ++column)
+        shown.append(list->index(0, column).data().toString());
+    QCOMPARE(shown, listed);
 }
 
 QTEST_MAIN(tst_MainWindow)
