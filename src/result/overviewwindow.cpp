@@ -92,13 +92,13 @@ bool holdsNumbers(const QAbstractItemModel *model, int column)
 
 // What a column of a course list is as wide as, measured once and not row by
 // row however long the list: a number of six digits and its margins, a usual
-// name, or one item and a half of a usual class time; the whole of a text is
-// in its tooltip.
+// name and its margins, or one item and a half of a usual class time; the
+// whole of a text is in its tooltip.
 int usualWidth(const QAbstractItemModel *model, int column, const QFontMetrics &metrics)
 {
     const QString header = model->headerData(column, Qt::Horizontal).toString();
     const QString usual = header == classTimeHeader()    ? QStringLiteral("周一第3,4节{第1-16周};周三第3,4节")
-                          : header == courseNameHeader() ? QStringLiteral("中国近现代史纲要")
+                          : header == courseNameHeader() ? QStringLiteral("中国近现代史纲要00")
                                                          : QStringLiteral("00000000");
     return metrics.horizontalAdvance(usual);
 }
@@ -356,6 +356,7 @@ void OverviewWindow::addCourseList(int tab)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setWordWrap(false);
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->header()->setStretchLastSection(false);
     sizeCourseColumns(list, false);
     list->setSortingEnabled(true);
 
@@ -402,22 +403,25 @@ void OverviewWindow::addCourseList(int tab)
     static_cast<QBoxLayout *>(page->layout())->addLayout(layout, 1);
 }
 
-// The last column takes the room that is left. The first sort is by the
-// students, or by the size of the change.
+// The class time takes the room that is left, so that a name after it stays
+// in view. The first sort is by the students, or by the size of the change.
 void OverviewWindow::sizeCourseColumns(QTreeView *list, bool changes)
 {
     const QAbstractItemModel *model = list->model();
+    QHeaderView *header = list->header();
     int numbersWidth = 0;
     for (int column = 0; column < model->columnCount(); ++column) {
         const int width = usualWidth(model, column, list->fontMetrics());
-        if (column < model->columnCount() - 1)
-            list->header()->resizeSection(column, width);
+        const bool classTime = model->headerData(column, Qt::Horizontal).toString() == classTimeHeader();
+        header->setSectionResizeMode(column, classTime ? QHeaderView::Stretch : QHeaderView::Interactive);
+        if (!classTime)
+            header->resizeSection(column, width);
         if (holdsNumbers(model, column))
             numbersWidth += width;
     }
     // The numbers stay in view on the smallest screens.
     list->setMinimumWidth(numbersWidth);
-    list->header()->setSortIndicator(changes ? 0 : 1, Qt::DescendingOrder);
+    header->setSortIndicator(changes ? 0 : 1, Qt::DescendingOrder);
 }
 
 void OverviewWindow::copySelection(QTableView *grid)
