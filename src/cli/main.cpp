@@ -281,7 +281,8 @@ int main(int argc, char *argv[])
             "用 --against 给出原来的两个文件时，输出的每个数都是变化（现在的减原来的）。"
             "文件名为 - 时读标准输入。"
             "只给一个 .xlsx、.xls 或 .csv 课程表文件时，从它表头为“上课时间”和“选课人数”等的两列读入，"
-            "未计入统计的项目按表格的行号列出。"));
+            "未计入统计的项目按表格的行号列出；它有“课程名称”一列时，--courses 列出的课程后面再加"
+            "课程名称和表格的行号，比较时再加课程名称。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
     // Not addVersionOption(): its description would be in English.
@@ -303,8 +304,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption courses(QStringLiteral("courses"),
                                      QStringLiteral("与 --week、--day 和 --period 一起用：列出"
                                                     "这一格在上课的课程，一行一门课：时间文件里的"
-                                                    "行号、人数和上课时间，人数多的在前；"
-                                                    "课程表文件有课程名称一列时，再列出课程名称和表格的行号。"));
+                                                    "行号、人数和上课时间，人数多的在前。"));
     options.addOption(help);
     options.addOption(version);
     options.addOption(week);
@@ -316,8 +316,8 @@ int main(int argc, char *argv[])
             QStringLiteral("与紧跟在后面的两个文件比较，即原来的上课时间文件 OLD_TIMES 和"
                            "上课人数文件 OLD_COUNTS（或原来的课程表文件，只一个）。输出的表格式不变，每个数都是变化，"
                            "如 +120、-479、0，周数取两次统计中较多的。与 --courses 一起用时，"
-                           "列出有变化的课程：变化、现在的行号、原来的行号、上课时间"
-                           "（有课程名称时再加课程名称），变化大的在前。与 --xlsx 一起用时，工作簿多一张“变化”表。"),
+                           "列出有变化的课程：变化、现在的行号、原来的行号、上课时间，"
+                           "变化大的在前。与 --xlsx 一起用时，工作簿多一张“变化”表。"),
             QStringLiteral("OLD_TIMES OLD_COUNTS"));
     const QCommandLineOption sheet(QStringLiteral("sheet"),
                                    QStringLiteral("与课程表文件一起用：读名为 NAME 的工作表。"),
