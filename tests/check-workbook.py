@@ -3,7 +3,8 @@
 # Reads back, with openpyxl, the workbook that classcount-table --xlsx writes
 # and compares it cell for cell with the tool's own table, grids and notice.
 #   check-workbook.py CLASSCOUNT_TABLE GOLDEN_DIR NAME
-# reads NAME-times.txt and NAME-counts.txt of GOLDEN_DIR.
+# reads NAME-times.txt and NAME-counts.txt of GOLDEN_DIR, or the course list
+# file NAME when it is a path.
 import re
 import subprocess
 import sys
@@ -13,17 +14,20 @@ import openpyxl
 
 tool, golden, name = sys.argv[1:]
 folder = tempfile.TemporaryDirectory()
-times, counts = f"{folder.name}/times.txt", f"{folder.name}/counts.txt"
-for column, path in (("times", times), ("counts", counts)):
-    with open(f"{golden}/{name}-{column}.txt", "rb") as source, open(path, "wb") as copy:
-        source.readline()  # the licence line
-        copy.write(source.read())
+if "/" in name:
+    inputs = [name]
+else:
+    inputs = [f"{folder.name}/times.txt", f"{folder.name}/counts.txt"]
+    for column, path in zip(("times", "counts"), inputs):
+        with open(f"{golden}/{name}-{column}.txt", "rb") as source, open(path, "wb") as copy:
+            source.readline()  # the licence line
+            copy.write(source.read())
 PERIODS = {4: "上午第4节", 5: "上午第5节", 9: "下午第9节", 11: "晚上第11节", 12: "晚上第12节"}
 failures = []
 
 
 def run(*options):
-    done = subprocess.run([tool, *options, times, counts], capture_output=True, check=True)
+    done = subprocess.run([tool, *options, *inputs], capture_output=True, check=True)
     return done.stdout.decode(), done.stderr.decode()
 
 
@@ -70,7 +74,8 @@ for period, name in PERIODS.items():
         day = "一二三四五六日".index(peak[2]) + 1
         listed = run("--courses", "--week", peak[1], "--day", str(day), "--period", str(period))[0]
         rows = [line.split("\t") for line in listed.splitlines()]
-        peaks += [rows[0]] + [[int(row[0]), int(row[1]), row[2]] for row in rows[1:]]
+        # Numbers as numbers, the name and the file's row where known.
+        peaks += [rows[0]] + [[int(row[0]), int(row[1]), *row[2:4], *map(int, row[4:])] for row in rows[1:]]
     peaks.append([])
 expect("高峰课程", cells(book["高峰课程"], 1), peaks[:-1])  # no row after the last
 expect("高峰课程 bold", [book["高峰课程"].cell(row, 1).font.b for row in (1, 2, 3)], [True, True, False])

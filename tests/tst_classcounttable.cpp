@@ -355,27 +355,39 @@ void TestClassCountTable::against()
     QCOMPARE(result.out, goldenFile(golden));
 }
 
-// The same small course list as LibreOffice writes it in each format.
+// The same small course list as LibreOffice writes it in each format: its
+// courses listed with their names and rows, also against the example's.
 void TestClassCountTable::courseListFile_data()
 {
     QTest::addColumn<QString>("name"); // in tests/courselists
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("out");
 
-    for (const char *name : {"courselist.xlsx", "courselist.xls", "courselist.csv"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    const QStringList sunday = QStringLiteral("--courses --week 3 --day 7 --period 12").split(QLatin1Char(' '));
+    const QStringList against = QStringLiteral("--courses --week 1 --day 1 --period 4 --against").split(QLatin1Char(' '));
+    for (const char *name : {"courselist.xlsx", "courselist.xls", "courselist.csv"}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QStringList() << goldenFile(QStringLiteral("courselist-table.tsv"));
+        QTest::addRow("%s --courses", name) << QString::fromLatin1(name) << sunday
+                                            << QByteArray("行\t人数\t上课时间\t课程名称\t表格行\n8\t18\t周日第12节{第3周}\t\"化学\"实验\t9\n");
+        QTest::addRow("%s --against", name) << QString::fromLatin1(name) << against + QStringList{timesFile, countsFile}
+                                            << goldenFile(QStringLiteral("courselist-against.tsv"));
+    }
 }
 
 void TestClassCountTable::courseListFile()
 {
     QFETCH(QString, name);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, out);
     CourseListFormat format = CourseListFormat::Csv;
     QVERIFY(courseListFormat(name, &format));
     if (!readsCourseListFormat(format))
         QSKIP("This build does not read the format.");
 
-    const TableRun result = runTable({QStringLiteral(CLASSCOUNT_COURSE_LISTS "/") + name});
+    const TableRun result = runTable(options + QStringList{QStringLiteral(CLASSCOUNT_COURSE_LISTS "/") + name});
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, goldenFile(QStringLiteral("courselist-table.tsv")));
+    QCOMPARE(result.out, out);
     QCOMPARE(result.err, goldenFile(QStringLiteral("courselist-stderr.txt")));
 }
 

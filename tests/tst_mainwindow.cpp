@@ -23,6 +23,7 @@
 #include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -498,22 +499,27 @@ void tst_MainWindow::courseListDropped_data()
     QTest::addColumn<QString>("times"); // empty: the boxes as they were
     QTest::addColumn<QString>("counts");
     QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("typed"); // then at the end of the count box, before a count
+    QTest::addColumn<QStringList>("listed"); // in its overview, week 1's Monday; empty: no count
 
+    const QStringList course{QStringLiteral("1"), QStringLiteral("35"), QStringLiteral("周一第3,4节{第1-8周}")};
     const QString times = QStringLiteral("周一第3,4节{第1-8周}\n\"周二第1,2节{第1-16周}\n周四第4,5节{第1-16周|单周}\"\n\n"
                                          "周三第9节{第2-8周}\n周五第11,12节{第1-8周}\n周六第4节{第30周}\n周日第12节{第3周}");
     const QString counts = QStringLiteral("35\n120\n\n\n四十\n20\n18");
     const QString read = QStringLiteral("7 门课（第 3–9 行），上课时间取自“上课时间”列，人数取自“选课人数”列");
     QTest::newRow("workbook on the time box")
             << QStringLiteral(CLASSCOUNT_COURSE_LISTS "/courselist.xlsx") << QStringLiteral("textEdit") << times << counts
-            << QStringLiteral("已读入 courselist.xlsx 的“courselist”表：") + read;
+            << QStringLiteral("已读入 courselist.xlsx 的“courselist”表：") + read
+            << QString() << course + QStringList{QStringLiteral("大学物理"), QStringLiteral("3")};
     QTest::newRow(".csv on the count box")
             << QStringLiteral(CLASSCOUNT_COURSE_LISTS "/courselist.csv") << QStringLiteral("textEdit_2") << times << counts
-            << QStringLiteral("已读入 courselist.csv：") + read;
+            << QStringLiteral("已读入 courselist.csv：") + read << QStringLiteral("0") << course;
     QTest::newRow("damaged workbook on the window")
-            << QString() << QStringLiteral("MainWindow") << QString() << QString() << QString();
+            << QString() << QStringLiteral("MainWindow") << QString() << QString() << QString() << QString() << QStringList();
 }
 
-// The file replaces both boxes and the notice, or changes nothing and says why.
+// The file replaces both boxes and the notice, or changes nothing and says
+// why. A count knows the names only while the boxes hold what it gave them.
 void tst_MainWindow::courseListDropped()
 {
     QFETCH(QString, path);
@@ -521,6 +527,8 @@ void tst_MainWindow::courseListDropped()
     QFETCH(QString, times);
     QFETCH(QString, counts);
     QFETCH(QString, notice);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, listed);
 
     CourseListFormat format = CourseListFormat::Csv;
     if (courseListFormat(path, &format) && !readsCourseListFormat(format))
@@ -555,7 +563,22 @@ void tst_MainWindow::courseListDropped()
     if (box.seen) {
         QCOMPARE(box.icon, QMessageBox::Warning);
         QVERIFY2(box.text.startsWith(QStringLiteral("无法读入“课程表.xlsx”：")), qPrintable(box.text));
+        return;
     }
+    countBox(window)->moveCursor(QTextCursor::End);
+    countBox(window)->insertPlainText(typed);
+    expectLineCounts(7, 7);
+    QTest::ignoreMessage(QtDebugMsg, "无法正则匹配时间： \"\"");
+    QTest::mouseClick(startButton(window), Qt::LeftButton);
+    for (QPushButton *button : dialogs(window).first()->findChildren<QPushButton *>()) {
+        if (button->text() == QStringLiteral("全学期概览"))
+            button->click();
+    }
+    const QAbstractItemModel *list = dialogs(window).first()->findChild<QTreeView *>()->model();
+    QStringList shown;
+    for (int column = 0; column < list->columnCount(); ++column)
+        shown.append(list->index(0, column).data().toString());
+    QCOMPARE(shown, listed);
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -58,10 +58,21 @@ bool CourseListOpener::open(const QString &path)
     }
     timeBox->setPlainText(list.timeText);
     countBox->setPlainText(list.countText);
+    // As the boxes give them back, which is what a count will compare.
+    filledTimes = timeBox->toPlainText();
+    filledCounts = countBox->toPlainText();
+    filledNames = courseNamesByLine(filledTimes, list);
     // The notice is longer than the window may be wide.
     notice->setWordWrap(true);
     notice->setText(readNotice(QFileInfo(path).fileName(), list));
     return true;
+}
+
+CourseNames CourseListOpener::namesOf(const QString &timeBoxText, const QString &countBoxText) const
+{
+    if (timeBoxText != filledTimes || countBoxText != filledCounts)
+        return CourseNames();
+    return filledNames;
 }
 
 bool CourseListOpener::eventFilter(QObject *watched, QEvent *event)

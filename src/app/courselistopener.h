@@ -3,6 +3,8 @@
 #ifndef COURSELISTOPENER_H
 #define COURSELISTOPENER_H
 
+#include "coursenames.h"
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,11 @@ public:
     // False, after the warning, when the file cannot be read.
     bool open(const QString &path);
 
+    // The names of the courses of the file that filled the boxes, when the
+    // boxes' plain texts are still exactly what it put there; none after an
+    // edit, whose lines may be other courses.
+    CourseNames namesOf(const QString &timeBoxText, const QString &countBoxText) const;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -36,6 +43,9 @@ private:
     QTextEdit *timeBox;
     QTextEdit *countBox;
     QLabel *notice;
+    QString filledTimes;
+    QString filledCounts;
+    CourseNames filledNames;
 };
 
 #endif // COURSELISTOPENER_H

@@ -93,7 +93,8 @@ void MainWindow::on_pushButton_clicked()
     if (checkLineCounts(timeText, countText)) {
         // Modeless and owned by this window: every press adds a dialog of its own.
         const FirstLines firstLines{firstLineOfTrimmed(timeBox), firstLineOfTrimmed(countBox)};
-        auto *dialog = new ShowWindow(this, timeText, countText, firstLines);
+        const CourseNames names = findChild<CourseListOpener *>()->namesOf(timeBox, countBox);
+        auto *dialog = new ShowWindow(this, timeText, countText, firstLines, names);
         dialog->setInputBoxes(ui->textEdit, ui->textEdit_2);
         dialog->show();
         return;

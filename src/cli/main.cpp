@@ -84,17 +84,18 @@ bool readInput(const QString &path, QString *text, int *firstLine, QString *prob
     return true;
 }
 
-// The two texts of a course list file as the boxes would hold them, and the
-// file's row of each of their lines.
+// The two texts of a course list file as the boxes would hold them, the
+// file's row of each of their lines, and the courses' names if it has them.
 bool readCourseListInput(const QString &path, const CourseListChoice &choice, QString *timeText,
                          QString *countText, FirstLines *firstLines, QVector<int> rowsByLine[2],
-                         QString *problem)
+                         CourseNames *names, QString *problem)
 {
     CourseList list;
     if (!readCourseListFile(path, choice, &list, problem)) {
         *problem = QStringLiteral("无法读入课程表“%1”：%2").arg(path, *problem);
         return false;
     }
+    *names = courseNamesByLine(list.timeText, list);
     rowsByLine[0] = fileRowsByLine(list.timeText, Column::ClassTimes, list.rows);
     rowsByLine[1] = fileRowsByLine(list.countText, Column::HeadCounts, list.rows);
     *timeText = asPasted(std::move(list.timeText), &firstLines->time);
@@ -136,13 +137,14 @@ struct Pair
     QString countText;
     FirstLines firstLines;
     QVector<int> fileRows[2]; // of a course list file: see readCourseListInput
+    CourseNames names;
 };
 
 bool readPair(Pair *pair, const CourseListChoice &choice, QString *problem)
 {
     if (pair->countsPath.isEmpty())
         return readCourseListInput(pair->timesPath, choice, &pair->timeText, &pair->countText,
-                                   &pair->firstLines, pair->fileRows, problem);
+                                   &pair->firstLines, pair->fileRows, &pair->names, problem);
     return readInput(pair->timesPath, &pair->timeText, &pair->firstLines.time, problem)
             && readInput(pair->countsPath, &pair->countText, &pair->firstLines.headCount, problem);
 }
@@ -197,10 +199,10 @@ Count readCount(const Pair &pair, int coursesPeriod, bool keepUncounted, const Q
     };
     if (coursesPeriod > AllCourses)
         count.courses = coursesOfTexts(pair.timeText, pair.countText, mondayFirst, notice,
-                                       pair.firstLines, coursesPeriod);
+                                       pair.firstLines, coursesPeriod, pair.names);
     else
         count.term = termOfTexts(pair.timeText, pair.countText, mondayFirst, notice, pair.firstLines,
-                                 coursesPeriod == AllCourses ? &count.courses : nullptr);
+                                 coursesPeriod == AllCourses ? &count.courses : nullptr, pair.names);
     const QString severalColumns = severalColumnsText(count.tabbed);
     if (!uncountedLines.isEmpty() || !severalColumns.isEmpty()) {
         write(stderr, heading + uncountedHeading(counts, count.tabbed));
@@ -279,7 +281,8 @@ int main(int argc, char *argv[])
             "用 --against 给出原来的两个文件时，输出的每个数都是变化（现在的减原来的）。"
             "文件名为 - 时读标准输入。"
             "只给一个 .xlsx、.xls 或 .csv 课程表文件时，从它表头为“上课时间”和“选课人数”等的两列读入，"
-            "未计入统计的项目按表格的行号列出。"));
+            "未计入统计的项目按表格的行号列出；它有“课程名称”一列时，--courses 列出的课程后面再加"
+            "课程名称和表格的行号，比较时再加课程名称。"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("显示用法。"));
     // Not addVersionOption(): its description would be in English.

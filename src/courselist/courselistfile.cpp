@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -176,6 +177,21 @@ bool readBook(const QByteArray &bytes, const CourseListChoice &choice, CourseLis
                           choice, list, problem);
 }
 
+// The course that begins on each line of a list's box text, read as a box
+// reads it from its line 1; -1 on the other lines and on line 0.
+QVector<int> coursesByLine(const QString &boxText, Column column, int courseCount)
+{
+    QVector<int> byLine(1, -1);
+    int course = 0;
+    for (BoxLineReader reader(boxText, column); !reader.atEnd() && course < courseCount; ++course) {
+        const BoxLineView line = reader.take();
+        byLine.resize(line.line + line.lines);
+        std::fill(byLine.begin() + line.line, byLine.end(), -1);
+        byLine[line.line] = course;
+    }
+    return byLine;
+}
+
 } // namespace
 
 bool readsCourseListFormat(CourseListFormat format)
@@ -271,12 +287,24 @@ bool readCourseListFile(const QString &path, const CourseListChoice &choice, Cou
 
 QVector<int> fileRowsByLine(const QString &boxText, Column column, const QVector<int> &rows)
 {
-    QVector<int> byLine(1);
-    int course = 0;
-    for (BoxLineReader reader(boxText, column); !reader.atEnd() && course < rows.size(); ++course) {
-        const BoxLineView line = reader.take();
-        byLine.resize(line.line + line.lines);
-        byLine[line.line] = rows.at(course);
+    const QVector<int> courses = coursesByLine(boxText, column, rows.size());
+    QVector<int> byLine;
+    byLine.reserve(courses.size());
+    for (int course : courses)
+        byLine.append(course < 0 ? 0 : rows.at(course));
+    return byLine;
+}
+
+CourseNames courseNamesByLine(const QString &timeBoxText, const CourseList &list)
+{
+    CourseNames byLine;
+    if (list.names.isEmpty())
+        return byLine;
+    const QVector<int> courses = coursesByLine(timeBoxText, Column::ClassTimes, list.rows.size());
+    byLine.rows.reserve(courses.size());
+    for (int course : courses) {
+        byLine.names.append(course < 0 ? QString() : list.names.value(course));
+        byLine.rows.append(course < 0 ? 0 : list.rows.at(course));
     }
     return byLine;
 }

@@ -4,6 +4,7 @@
 #define COURSELISTFILE_H
 
 #include "boxlines.h"
+#include "coursenames.h"
 
 #include <QByteArray>
 #include <QString>
@@ -57,6 +58,11 @@ bool readCourseListFile(const QString &path, const CourseListChoice &choice, Cou
 // reads it from its line 1: indexed by the box line on which the course
 // begins (a quoted cell takes several), 0 on the other lines.
 QVector<int> fileRowsByLine(const QString &boxText, Column column, const QVector<int> &rows);
+
+// The names and rows of a list's courses by the lines of the class-time
+// box it filled, whose plain text is `timeBoxText`; empty when the file has
+// no name column.
+CourseNames courseNamesByLine(const QString &timeBoxText, const CourseList &list);
 
 // What was read, for the notice above the boxes.
 QString readNotice(const QString &fileName, const CourseList &list);

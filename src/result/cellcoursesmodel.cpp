@@ -97,15 +97,15 @@ QVariant CellCoursesModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return QVariant();
     const TableCell &cell = table.cell(order.at(index.row()), index.column());
-    const bool classTime = index.column() == table.header.size() - 1;
+    const bool text = cell.kind == TableCell::Text;
     switch (role) {
     case Qt::DisplayRole:
         return cellText(cell);
     case Qt::ToolTipRole:
-        // A long class time is cut to its column; the whole is a hover away.
-        return classTime ? cell.text : QVariant();
+        // A long class time or name is cut to its column; the whole is a hover away.
+        return text && !cell.text.isEmpty() ? cell.text : QVariant();
     case Qt::TextAlignmentRole:
-        return classTime ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return text ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return QVariant();
     }

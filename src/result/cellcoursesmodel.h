@@ -12,9 +12,9 @@
 #include <QVector>
 
 // The courses in class in one cell of the term: a row per course with its
-// line, its students there and its class time; or, while a change is set,
-// the courses that differ there, with their change, their lines in either
-// count and their class time. Sorted by any column, ties by line; at first
+// line, its students there, its class time, and its name and file row where
+// known; or, while a change is set, the courses that differ there, with
+// their change, their lines in either count, their class time and name. Sorted by any column, ties by line; at first
 // the most students (or the largest change) first. Reads the courses and
 // the change it is given, which must outlive it.
 class CellCoursesModel : public QAbstractTableModel

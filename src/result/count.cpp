@@ -27,33 +27,33 @@ void readTexts(const QString &timeText, const QString &countText, bool firstDay,
 
 TermTotals termOfTexts(const QString &timeText, const QString &countText, bool firstDay,
                        const UncountedItemHandler &uncounted, FirstLines firstLines,
-                       TermCourses *courses)
+                       TermCourses *courses, const CourseNames &names)
 {
     TermTotals term{};
     if (courses)
-        *courses = TermCourses(timeText, firstDay);
+        *courses = TermCourses(timeText, firstDay, 0, names);
     readTexts(timeText, countText, firstDay, uncounted, firstLines, &term, courses);
     return term;
 }
 
 TermCourses coursesOfTexts(const QString &timeText, const QString &countText, bool firstDay,
                            const UncountedItemHandler &uncounted, FirstLines firstLines,
-                           int period)
+                           int period, const CourseNames &names)
 {
-    TermCourses courses(timeText, firstDay, period);
+    TermCourses courses(timeText, firstDay, period, names);
     readTexts(timeText, countText, firstDay, uncounted, firstLines, nullptr, &courses);
     return courses;
 }
 
 Count countOfTexts(const QString &timeText, const QString &countText, bool firstDay,
-                   FirstLines firstLines)
+                   FirstLines firstLines, const CourseNames &names)
 {
     Count count;
     count.timeText = timeText;
     count.countText = countText;
     count.term = termOfTexts(timeText, countText, firstDay,
                              [&](const UncountedItem &item) { count.uncounted.append(item); },
-                             firstLines, &count.courses);
+                             firstLines, &count.courses, names);
     count.tabbed = tabbedLines(timeText, countText);
     count.courseLines = boxLineCount(timeText);
     return count;

@@ -159,9 +159,11 @@ QString changedCoursesHeading(const CountChange &change, int week, int column, i
 
 Table changedCoursesTable(const CountChange &change, const QVector<ChangedCourse> &changed)
 {
-    Table table{{QStringLiteral("变化"), QStringLiteral("行"), QStringLiteral("原行"),
-                 QStringLiteral("上课时间")},
+    Table table{{QStringLiteral("变化"), QStringLiteral("行"), QStringLiteral("原行"), classTimeHeader()},
                 {}};
+    const bool named = change.courses().hasNames() || change.otherCourses().hasNames();
+    if (named)
+        table.header << courseNameHeader();
     for (const ChangedCourse &course : changed) {
         const bool ours = course.course >= 0;
         const TermCourses &courses = ours ? change.courses() : change.otherCourses();
@@ -169,6 +171,8 @@ Table changedCoursesTable(const CountChange &change, const QVector<ChangedCourse
         const TableCell line = numberCell(courses.course(index).line);
         table.addRow({numberCell(course.change, TableCell::Change), ours ? line : textCell(QString()),
                            ours ? textCell(QString()) : line, textCell(courses.classTime(index))});
+        if (named)
+            table.cells << textCell(courses.name(index));
     }
     return table;
 }

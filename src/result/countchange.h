@@ -78,7 +78,8 @@ QString changedCoursesHeading(const CountChange &change, int week, int column, i
                               bool firstDay, const QVector<ChangedCourse> &changed);
 
 // The changed courses of a cell: a header "变化", "行", "原行", "上课时间",
-// then a row per course, its line in the count it belongs to.
+// and "课程名称" where either count knows names, then a row per course, its
+// line in the count it belongs to.
 Table changedCoursesTable(const CountChange &change, const QVector<ChangedCourse> &changed);
 
 #endif // COUNTCHANGE_H

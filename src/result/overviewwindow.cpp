@@ -83,8 +83,27 @@ private:
     bool changes = false;
 };
 
-// A list of courses that shows the line, the students and the start of a
-// usual class time, one item and a half; the whole is in each row's tooltip.
+// Whether a column of a course list holds numbers, not a class time or a name.
+bool holdsNumbers(const QAbstractItemModel *model, int column)
+{
+    const QString header = model->headerData(column, Qt::Horizontal).toString();
+    return header != classTimeHeader() && header != courseNameHeader();
+}
+
+// What a column of a course list is as wide as, measured once and not row by
+// row however long the list: a number of six digits and its margins, a usual
+// name and its margins, or one item and a half of a usual class time; the
+// whole of a text is in its tooltip.
+int usualWidth(const QAbstractItemModel *model, int column, const QFontMetrics &metrics)
+{
+    const QString header = model->headerData(column, Qt::Horizontal).toString();
+    const QString usual = header == classTimeHeader()    ? QStringLiteral("周一第3,4节{第1-16周};周三第3,4节")
+                          : header == courseNameHeader() ? QStringLiteral("中国近现代史纲要00")
+                                                         : QStringLiteral("00000000");
+    return metrics.horizontalAdvance(usual);
+}
+
+// A list of courses as wide as its columns' usual widths.
 class CourseListView : public QTreeView
 {
 public:
@@ -92,10 +111,9 @@ public:
 
     QSize sizeHint() const override
     {
-        const QString usual = QStringLiteral("周一第3,4节{第1-16周};周三第3,4节");
-        const int width = header()->sectionSize(0) + header()->sectionSize(1)
-                + fontMetrics().horizontalAdvance(usual) + 2 * frameWidth()
-                + verticalScrollBar()->sizeHint().width();
+        int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+        for (int column = 0; column < model()->columnCount(); ++column)
+            width += usualWidth(model(), column, fontMetrics());
         return QSize(width, QTreeView::sizeHint().height());
     }
 };
@@ -338,6 +356,7 @@ void OverviewWindow::addCourseList(int tab)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setWordWrap(false);
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->header()->setStretchLastSection(false);
     sizeCourseColumns(list, false);
     list->setSortingEnabled(true);
 
@@ -384,18 +403,25 @@ void OverviewWindow::addCourseList(int tab)
     static_cast<QBoxLayout *>(page->layout())->addLayout(layout, 1);
 }
 
-// Numbers of six digits and their margins; measured once, not row by row,
-// however long the list. The first sort is by the students, or by the size
-// of the change.
+// The class time takes the room that is left, so that a name after it stays
+// in view. The first sort is by the students, or by the size of the change.
 void OverviewWindow::sizeCourseColumns(QTreeView *list, bool changes)
 {
-    const int numberWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("00000000"));
-    const int numberColumns = list->model()->columnCount() - 1;
-    for (int column = 0; column < numberColumns; ++column)
-        list->header()->resizeSection(column, numberWidth);
+    const QAbstractItemModel *model = list->model();
+    QHeaderView *header = list->header();
+    int numbersWidth = 0;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const int width = usualWidth(model, column, list->fontMetrics());
+        const bool classTime = model->headerData(column, Qt::Horizontal).toString() == classTimeHeader();
+        header->setSectionResizeMode(column, classTime ? QHeaderView::Stretch : QHeaderView::Interactive);
+        if (!classTime)
+            header->resizeSection(column, width);
+        if (holdsNumbers(model, column))
+            numbersWidth += width;
+    }
     // The numbers stay in view on the smallest screens.
-    list->setMinimumWidth(numberColumns * numberWidth);
-    list->header()->setSortIndicator(changes ? 0 : 1, Qt::DescendingOrder);
+    list->setMinimumWidth(numbersWidth);
+    header->setSortIndicator(changes ? 0 : 1, Qt::DescendingOrder);
 }
 
 void OverviewWindow::copySelection(QTableView *grid)

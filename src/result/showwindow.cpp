@@ -49,12 +49,12 @@ void selectLines(QTextEdit *box, int first, int count)
 } // namespace
 
 ShowWindow::ShowWindow(QWidget *parent, QString timeText, QString countText,
-                       FirstLines firstLines)
+                       FirstLines firstLines, const CourseNames &names)
     : QDialog(parent)
 {
     // Parsed before the widgets are made: uncounted items add a notice under
     // them. The view, the table, the overview and the workbook all read these totals.
-    count = countOfTexts(timeText, countText, firstDay, firstLines);
+    count = countOfTexts(timeText, countText, firstDay, firstLines, names);
     counts = CountList::of(parent ? static_cast<QObject *>(parent) : this);
     number = counts->add(&count);
     setupUi();

@@ -32,9 +32,10 @@ class ShowWindow : public QDialog
 
 public:
     // firstLines tells on which line of its box each text begins, so that
-    // uncounted items are named by the lines the user sees.
+    // uncounted items are named by the lines the user sees; names, the
+    // names of the courses where the boxes hold a course list file's columns.
     ShowWindow(QWidget *parent, QString timeText, QString countText,
-               FirstLines firstLines = FirstLines());
+               FirstLines firstLines = FirstLines(), const CourseNames &names = CourseNames());
     ~ShowWindow() override;
 
     // The boxes the texts came from, as they are now: a course of the

@@ -16,10 +16,11 @@ bool countsIn(const ClassEntry &entry, int week, int day, int period)
 
 } // namespace
 
-TermCourses::TermCourses(const QString &timeText, bool firstDay, int period)
+TermCourses::TermCourses(const QString &timeText, bool firstDay, int period, const CourseNames &names)
     : timeText(timeText)
     , firstDay(firstDay)
     , period(period)
+    , names(names)
 {
 }
 
@@ -104,10 +105,15 @@ QString cellCoursesHeading(int week, int column, int period, bool firstDay, qint
 
 Table courseTable(const TermCourses &courses, const QVector<CourseInCell> &inCell)
 {
-    Table table{{QStringLiteral("行"), QStringLiteral("人数"), QStringLiteral("上课时间")}, {}};
+    Table table{{QStringLiteral("行"), QStringLiteral("人数"), classTimeHeader()}, {}};
+    const bool named = courses.hasNames();
+    if (named)
+        table.header << courseNameHeader() << QStringLiteral("表格行");
     for (const CourseInCell &row : inCell) {
         table.addRow({numberCell(courses.course(row.course).line), numberCell(row.students),
                            textCell(courses.classTime(row.course))});
+        if (named)
+            table.cells << textCell(courses.name(row.course)) << numberCell(courses.fileRow(row.course));
     }
     return table;
 }

@@ -5,6 +5,7 @@
 
 #include "boxlines.h"
 #include "classentry.h"
+#include "coursenames.h"
 #include "table.h"
 
 #include <QString>
@@ -36,8 +37,10 @@ class TermCourses
 public:
     TermCourses() = default;
     // `timeText` is the trimmed class-time text that the course lines are read
-    // from; `period`, when not 0, the one reported period whose courses are kept.
-    TermCourses(const QString &timeText, bool firstDay, int period = 0);
+    // from; `period`, when not 0, the one reported period whose courses are
+    // kept; `names`, the courses' names by the lines of that text, if known.
+    TermCourses(const QString &timeText, bool firstDay, int period = 0,
+                const CourseNames &names = CourseNames());
 
     // The course of one line read, with the entries read from it.
     void add(const BoxLineView &time, const BoxLineView &headCount, const QVector<ClassEntry> &entries);
@@ -59,6 +62,12 @@ public:
     // cell without its quotes, each tab or line break a space.
     QString classTime(int index) const;
 
+    // Whether the courses came from a course list file with a name column,
+    // and then each one's name and row in the file.
+    bool hasNames() const { return !names.isEmpty(); }
+    QString name(int index) const { return names.name(course(index).line); }
+    int fileRow(int index) const { return names.row(course(index).line); }
+
 private:
     struct Kept
     {
@@ -73,6 +82,7 @@ private:
     QString timeText;
     bool firstDay = true;
     int period = 0;
+    CourseNames names;
     QVector<Kept> kept;
     QVector<ClassEntry> entries;
 };
@@ -81,8 +91,13 @@ private:
 QString cellCoursesHeading(int week, int column, int period, bool firstDay, qint64 students,
                            int courseCount);
 
-// The courses of a cell as a table: a header "行", "人数", "上课时间", then
-// a row per course.
+// The headers of the columns of courseTable and changedCoursesTable that
+// hold texts.
+inline QString classTimeHeader() { return QStringLiteral("上课时间"); }
+inline QString courseNameHeader() { return QStringLiteral("课程名称"); }
+
+// The courses of a cell as a table: a header "行", "人数", "上课时间", and
+// "课程名称", "表格行" where names are known, then a row per course.
 Table courseTable(const TermCourses &courses, const QVector<CourseInCell> &inCell);
 
 // courseTable as tab-separated text.

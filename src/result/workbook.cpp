@@ -37,6 +37,7 @@ constexpr double weekdayColumnWidth = 9;
 constexpr double lineColumnWidth = 8;
 constexpr double uncountedColumnWidth = 70;
 constexpr double classTimeColumnWidth = 60;
+constexpr double courseNameColumnWidth = 24;
 
 class Sheet
 {
@@ -124,6 +125,10 @@ void addPeakCoursesSheet(lxw_workbook *book, lxw_format *heading, const TermTota
     Sheet sheet(book, QStringLiteral("高峰课程"), heading);
     sheet.setWidth(0, 1, lineColumnWidth);
     sheet.setWidth(2, 2, classTimeColumnWidth);
+    if (courses.hasNames()) {
+        sheet.setWidth(3, 3, courseNameColumnWidth);
+        sheet.setWidth(4, 4, lineColumnWidth);
+    }
     lxw_row_t row = 0;
     for (int period : reportedPeriods) {
         const Peak peak = peakOf(term, period, lastTableWeek(term));
