@@ -34,7 +34,9 @@ WINDOWS_DIR ?= build-windows
 # Qt 6 keeps QRegExp and QTextCodec in its Qt 5 compatibility module.
 ifeq ($(QT),6)
 QT_PACKAGES := qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-translations-l10n
-QT_SVG_PACKAGE := libqt6svg6
+# Debian 13 keeps Qt 6's SVG plug-ins, the icon engine among them, in a
+# package of their own (install-deps takes the first that apt knows).
+QT_SVG_PACKAGE := qt6-svg-plugins/libqt6svg6
 else
 QT_PACKAGES := qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
 QT_SVG_PACKAGE := libqt5svg5

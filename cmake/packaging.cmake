@@ -71,8 +71,13 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded as a plug-in, so the shared-library scan cannot see it: it draws the SVG icon.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt${CLASSCOUNT_QT}svg${CLASSCOUNT_QT})
+# Loaded as a plug-in, so the shared-library scan cannot see it: it draws the
+# SVG icon. Debian moved Qt 6's SVG plug-ins to a package of their own in 6.7.2-5.
+if(CLASSCOUNT_QT STREQUAL 6)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-svg-plugins | libqt6svg6 (<< 6.7.2-5~)")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt5svg5)
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-zenhei | fonts-noto-cjk")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -4,6 +4,7 @@
 #include "highdpi.h"
 #include "mainwindow.h"
 #include "toolkittexts.h"
+#include "utf8locale.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -11,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     enableHighDpiScaling();
+    chooseUtf8Locale();
     QApplication app(argc, argv);
     // No display name: the platform would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("classcount"));

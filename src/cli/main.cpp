@@ -12,6 +12,7 @@
 #include "standardstreams.h"
 #include "termgrid.h"
 #include "toolkittexts.h"
+#include "utf8locale.h"
 #include "workbook.h"
 
 #include <QCommandLineParser>
@@ -264,6 +265,7 @@ QString helpText(const QCommandLineParser &options)
 int main(int argc, char *argv[])
 {
     useBinaryStandardStreams();
+    chooseUtf8Locale();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("classcount-table"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLASSCOUNT_VERSION));
