@@ -54,9 +54,9 @@ PACKAGE_PACKAGES := file
 PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream lintian man-db
 # The Debian 13 check makes its bare root with debootstrap and Debian's keys.
 CHECK_DEBIAN13_PACKAGES := debootstrap debian-archive-keyring
-# The toolkit and libxlsxwriter for Windows come from Debian's source packages,
-# the latter patched; the programs are cross-built with mingw-w64, tested under
-# Wine and packed by NSIS;
+# The toolkit, minizip, libxlsxwriter and FreeXL for Windows come from Debian's
+# source packages, the last two patched; the programs are cross-built with
+# mingw-w64, tested under Wine and packed by NSIS;
 # librsvg and icoutils turn the SVG icon into PNGs and an .ico; the desktop
 # program is checked on a virtual screen, measured with xwininfo, driven with
 # xdotool and photographed with ImageMagick; python3 finds the result view in a
