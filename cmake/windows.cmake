@@ -36,13 +36,25 @@ configure_file(data/windows/installer.nsi.in installer.nsi @ONLY)
 find_program(MINGW_STRIP ${CLASSCOUNT_MINGW}-strip REQUIRED)
 find_program(MAKENSIS makensis REQUIRED)
 
-# The licences of libxlsxwriter and of the code it bundles, as its build for
-# Windows (tools/build-xlsxwriter-windows) took them from the source package.
+# The licences of the libraries built into the programs, as their builds for
+# Windows (tools/build-*-windows) took them from the source packages; each
+# goes beside the programs as LICENSE-<library>.txt.
 find_package(PkgConfig REQUIRED)
-pkg_get_variable(XLSXWRITER_LICENSE xlsxwriter licensefile)
-if(NOT EXISTS "${XLSXWRITER_LICENSE}")
-    message(FATAL_ERROR "libxlsxwriter for Windows has no licence file \"${XLSXWRITER_LICENSE}\"")
-endif()
+set(library_licenses)
+set(license_commands)
+foreach(library libxlsxwriter:xlsxwriter minizip:minizip freexl:freexl)
+    string(REPLACE ":" ";" library ${library})
+    list(GET library 0 name)
+    list(GET library 1 module)
+    pkg_get_variable(license ${module} licensefile)
+    if(NOT EXISTS "${license}")
+        message(FATAL_ERROR "${name} for Windows has no licence file \"${license}\"")
+    endif()
+    list(APPEND library_licenses ${license})
+    list(APPEND license_commands
+        COMMAND ${CMAKE_COMMAND} -DINPUT=${license} -DOUTPUT=${CLASSCOUNT_DIST_DIR}/LICENSE-${name}.txt -DBOM=ON
+                -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake)
+endforeach()
 
 add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${CLASSCOUNT_DIST_DIR} ${zip}
@@ -51,9 +63,7 @@ add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
     COMMAND ${MINGW_STRIP} -o ${CLASSCOUNT_DIST_DIR}/classcount-table.exe $<TARGET_FILE:classcount-table>
     COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/LICENSE -DOUTPUT=${CLASSCOUNT_DIST_DIR}/LICENSE
             -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
-    COMMAND ${CMAKE_COMMAND} -DINPUT=${XLSXWRITER_LICENSE}
-            -DOUTPUT=${CLASSCOUNT_DIST_DIR}/LICENSE-libxlsxwriter.txt -DBOM=ON
-            -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
+    ${license_commands}
     COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_BINARY_DIR}/usage.txt
             -DOUTPUT=${CLASSCOUNT_DIST_DIR}/使用说明.txt -DBOM=ON
             -P ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
@@ -63,7 +73,7 @@ add_custom_command(OUTPUT ${zip} ${CLASSCOUNT_INSTALLER}
             ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8
             ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${dist_name}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 ${PROJECT_BINARY_DIR}/installer.nsi
-    DEPENDS classcount classcount-table ${PROJECT_SOURCE_DIR}/LICENSE ${XLSXWRITER_LICENSE}
+    DEPENDS classcount classcount-table ${PROJECT_SOURCE_DIR}/LICENSE ${library_licenses}
             ${PROJECT_BINARY_DIR}/usage.txt ${PROJECT_BINARY_DIR}/installer.nsi
             ${PROJECT_SOURCE_DIR}/cmake/windowstext.cmake
     VERBATIM)

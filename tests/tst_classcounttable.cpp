@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "encodings.h"
-#include "courselistfile.h"
 #include "examplecontent.h"
 #include "goldenfile.h"
 #include "pastedtext.h"
@@ -379,10 +378,6 @@ void TestClassCountTable::courseListFile()
     QFETCH(QString, name);
     QFETCH(QStringList, options);
     QFETCH(QByteArray, out);
-    CourseListFormat format = CourseListFormat::Csv;
-    QVERIFY(courseListFormat(name, &format));
-    if (!readsCourseListFormat(format))
-        QSKIP("This build does not read the format.");
 
     const TableRun result = runTable(options + QStringList{QStringLiteral(CLASSCOUNT_COURSE_LISTS "/") + name});
     QVERIFY(result.finished);

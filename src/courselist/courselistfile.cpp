@@ -6,12 +6,8 @@
 #include "headermatch.h"
 #include "pastedtext.h"
 #include "sheet.h"
-#ifndef CLASSCOUNT_NO_XLSX
-#include "xlsxbook.h"
-#endif
-#ifndef CLASSCOUNT_NO_XLS
 #include "xlsbook.h"
-#endif
+#include "xlsxbook.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,14 +24,6 @@ constexpr int headerRowLimit = 10;
 constexpr qint64 fileSizeLimit = 200 * 1024 * 1024;
 
 using SheetReader = std::function<bool(int index, const SheetFilter &filter, Sheet *sheet, QString *problem)>;
-
-#if defined(CLASSCOUNT_NO_XLSX) || defined(CLASSCOUNT_NO_XLS)
-bool unsupported(const char *suffix, QString *problem)
-{
-    *problem = QStringLiteral("这个版本读不了 %1 文件：请在表格程序里另存为 .csv 再读入").arg(QLatin1String(suffix));
-    return false;
-}
-#endif
 
 QString quoted(const QStringList &texts)
 {
@@ -194,20 +182,6 @@ QVector<int> coursesByLine(const QString &boxText, Column column, int courseCoun
 
 } // namespace
 
-bool readsCourseListFormat(CourseListFormat format)
-{
-#ifdef CLASSCOUNT_NO_XLSX
-    if (format == CourseListFormat::Xlsx)
-        return false;
-#endif
-#ifdef CLASSCOUNT_NO_XLS
-    if (format == CourseListFormat::Xls)
-        return false;
-#endif
-    Q_UNUSED(format)
-    return true;
-}
-
 bool courseListFormat(const QString &path, CourseListFormat *format)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -228,17 +202,9 @@ bool readCourseList(const QByteArray &bytes, CourseListFormat format, const Cour
     *list = CourseList();
     switch (format) {
     case CourseListFormat::Xlsx:
-#ifdef CLASSCOUNT_NO_XLSX
-        return unsupported(".xlsx", problem);
-#else
         return readBook<XlsxBook>(bytes, choice, list, problem);
-#endif
     case CourseListFormat::Xls:
-#ifdef CLASSCOUNT_NO_XLS
-        return unsupported(".xls", problem);
-#else
         return readBook<XlsBook>(bytes, choice, list, problem);
-#endif
     case CourseListFormat::Csv: {
         QString why;
         const QString text = decodedText(bytes, &why);

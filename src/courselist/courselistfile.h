@@ -17,9 +17,6 @@ enum class CourseListFormat { Xlsx, Xls, Csv };
 // The format a file name's extension names; false for any other file.
 bool courseListFormat(const QString &path, CourseListFormat *format);
 
-// Whether this build reads the format: the Windows build may lack a library.
-bool readsCourseListFormat(CourseListFormat format);
-
 // What the user chose instead of the defaults: a sheet by its name, and the
 // class-time and head-count columns by their headers.
 struct CourseListChoice

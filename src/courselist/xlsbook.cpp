@@ -85,7 +85,14 @@ bool XlsBook::open(QString *problem)
         *problem = QStringLiteral("无法写入临时文件：%1").arg(copy.errorString());
         return false;
     }
-    const int opened = freexl_open(QFile::encodeName(copy.fileName()).constData(), &handle);
+    // Linux's FreeXL takes the name in the system's encoding; the Windows
+    // build's takes UTF-8, which holds any temporary folder's name.
+#ifdef Q_OS_WIN
+    const QByteArray name = copy.fileName().toUtf8();
+#else
+    const QByteArray name = QFile::encodeName(copy.fileName());
+#endif
+    const int opened = freexl_open(name.constData(), &handle);
     unsigned int info = 0;
     if (opened == FREEXL_OK && freexl_get_info(handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK
         && info == FREEXL_BIFF_OBFUSCATED) {

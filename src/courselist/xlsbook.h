@@ -25,8 +25,7 @@ public:
 
 private:
     const QByteArray &bytes;
-    // FreeXL reads only files, by a path of the system's own encoding: the
-    // bytes are written to one of a plain name.
+    // FreeXL reads only files: the bytes are written to a temporary one.
     QTemporaryFile copy;
     const void *handle = nullptr;
     QStringList names;
